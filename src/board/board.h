@@ -1,0 +1,310 @@
+// The board model: squares, pieces, moves, attack boards and their pins, the
+// per-configuration direction tables, the position record with its piece list,
+// the reach and line maps, and the global game state every subsystem reads.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+// ---------------------------------------------------------------- squares
+typedef uint32_t SQ_T;
+
+enum SQUARE {
+    A1, A2, A3, A4, A5, A6, A7, A8,
+    B1, B2, B3, B4, B5, B6, B7, B8,
+    C1, C2, C3, C4, C5, C6, C7, C8,
+    D1, D2, D3, D4, D5, D6, D7, D8,
+    E1, E2, E3, E4, E5, E6, E7, E8,
+    F1, F2, F3, F4, F5, F6, F7, F8,
+    G1, G2, G3, G4, G5, G6, G7, G8,
+    H1, H2, H3, H4, H5, H6, H7, H8
+};
+
+const SQ_T NO_SQUARE = 65;
+
+inline unsigned XPOS(unsigned p) { return p >> 3; }
+inline unsigned YPOS(unsigned p) { return p & 7; }
+
+// ---------------------------------------------------------------- pieces
+enum PIECE {
+    B_KING = -6, B_QUEEN, B_ROOK, B_BISHOP, B_KNIGHT, B_PAWN,
+    P_NONE = 0,
+    W_PAWN, W_KNIGHT, W_BISHOP, W_ROOK, W_QUEEN, W_KING
+};
+
+typedef int32_t ETYPE_T;
+
+const ETYPE_T NO_VALUE = 405000;
+
+struct PS_T {
+    int p;     // piece code; 0 marks an empty slot
+    SQ_T pos;  // square; kept after a capture
+};
+
+// Slot layout of the 32-entry piece list.
+const int W_KING_SLOT = 0, W_QUEEN_SLOT = 1, W_PAWN_SLOT = 8;
+const int B_KING_SLOT = 16, B_QUEEN_SLOT = 17, B_PAWN_SLOT = 24;
+const uint32_t WHITE_SLOTS = 0x0000FFFF, BLACK_SLOTS = 0xFFFF0000;
+const uint32_t WHITE_PAWN_SLOTS = 0x0000FF00, BLACK_PAWN_SLOTS = 0xFF000000;
+
+extern const uint32_t masks[13];
+extern const uint32_t flight_mask[32];
+
+// ---------------------------------------------------------------- moves
+struct MOVE_T {
+    SQ_T from;
+    SQ_T to;
+    int v;
+    int piece_moving;  // piece code, or an AB_E value for an attack-board move
+    char move_symbol;
+    char check;
+};
+
+// Every move list in the program holds at most this many moves.
+const int MAX_MOVES = 306;
+
+// ---------------------------------------------------------------- attack boards
+enum AB_E { AB_QLW = 100, AB_QLB = 106, AB_KLW = 116, AB_KLB = 122 };
+
+enum ABWHERE_E {
+    ABW_QL1 = 32, ABW_QL2 = 35, ABW_QL3 = 2, ABW_QL4 = 5, ABW_QL5 = 36, ABW_QL6 = 39,
+    ABW_KL1 = 56, ABW_KL2 = 59, ABW_KL3 = 26, ABW_KL4 = 29, ABW_KL5 = 60, ABW_KL6 = 63
+};
+
+extern const AB_E ab_codes[4];          // board index -> AB_E
+extern const ABWHERE_E ab_home[4];      // board index -> home pin
+extern const ABWHERE_E attack_pins[12]; // drawing order of the pins
+
+// ---------------------------------------------------------------- directions
+enum DIR_T {
+    NORTH = 1, N_N_E = 10, NORTH_EAST = 9, E_N_E = 17,
+    EAST = 8, E_S_E = 15, SOUTH_EAST = 7, S_S_E = 6,
+    SOUTH = -1, S_S_W = -10, SOUTH_WEST = -9, W_S_W = -17,
+    WEST = -8, W_N_W = -15, NORTH_WEST = -7, N_N_W = -6
+};
+
+const int NUM_DIRS = 16;
+extern const DIR_T dir_order[NUM_DIRS];  // table order: n, nne, ne, ... nnw
+int DirIndex(int direction);             // place in dir_order, -1 if none
+int DirFileStep(int direction);
+int DirRankStep(int direction);
+
+struct BTO_T {
+    unsigned n;
+    SQ_T* tos;
+};
+
+// One attack-board configuration's answers: 16 directions x 64 squares, each a
+// list of up to four targets, plus the line map of that configuration.
+struct BC_T {
+    BTO_T* n[64]; BTO_T* nne[64]; BTO_T* ne[64]; BTO_T* ene[64];
+    BTO_T* e[64]; BTO_T* e_se[64]; BTO_T* se[64]; BTO_T* sse[64];
+    BTO_T* s[64]; BTO_T* ssw[64]; BTO_T* sw[64]; BTO_T* wsw[64];
+    BTO_T* w[64]; BTO_T* wnw[64]; BTO_T* nw[64]; BTO_T* nnw[64];
+    BTO_T lists[NUM_DIRS * 64];
+    SQ_T targets[NUM_DIRS * 64 * 4];
+    signed char sliding[64][64];
+    int key;
+
+    BTO_T* List(int dir_index, SQ_T sq) { return (&n[0])[dir_index * 64 + sq]; }
+    const BTO_T* List(int dir_index, SQ_T sq) const { return (&n[0])[dir_index * 64 + sq]; }
+};
+
+// ---------------------------------------------------------------- transposition entry
+// Declared here because every position carries the entry fetched for it.
+struct HASHENTRY_T {
+    uint32_t hash1;
+    uint32_t hash2;
+    ETYPE_T low;
+    ETYPE_T high;
+    uint8_t depth_low;
+    uint8_t depth_high;
+    uint32_t from;
+    uint32_t to;
+    uint32_t tag;
+    uint8_t move_num;
+};
+
+// ---------------------------------------------------------------- position
+const uint32_t FLAG_CASTLE_WS = 0x1, FLAG_CASTLE_WL = 0x2, FLAG_CASTLE_BS = 0x4,
+               FLAG_CASTLE_BL = 0x8, FLAG_IN_CHECK = 0x80, NEED_PART2 = 0x100000;
+
+struct POS_T {
+    BC_T* bc_active;
+    ABWHERE_E whereis_board[4];
+    int whites_board[4];
+    uint32_t hash1, hash2;
+    uint32_t sliding_mask;
+    uint32_t pawns7th;
+    uint32_t piece_mask;
+    uint32_t material_mask;
+    int board[64];
+    unsigned char pboard[64];
+    PS_T pieces[32];
+    int control[64];
+    int cont[64];
+    signed char safe_mobility[32];
+    signed char mobility[32];
+    int white_moves, black_moves;
+    int piece_values[32];
+    int stage;
+    uint32_t piece_change;
+    uint32_t hung_mask, pinned_mask, attacking_mask;
+    ETYPE_T w_material, b_material, board_control, expensive, evaluation;
+    uint32_t flight[64];
+    uint32_t wpassed_pawn_mask, bpassed_pawn_mask, null_stoppable_pawn, null_unstoppable_pawn;
+    uint32_t dont_copy;  // fields from here on are rebuilt, not copied, by a move
+    uint32_t topieces[64];
+    uint32_t xray_topieces[64];
+    MOVE_T* moves;
+    int num_moves;
+    MOVE_T last_move;
+    MOVE_T best_capture;
+    ETYPE_T tactics;
+    uint32_t flags;
+    uint32_t flags2;
+    SQ_T enpassant;
+    int pro_dunsel;
+    int fifty_count;
+    int move_num;
+    int winner;
+    HASHENTRY_T h_entry;
+    POS_T* oldb;
+    ETYPE_T eval_result;
+};
+
+// ---------------------------------------------------------------- game state
+enum { RULES_NONE = 0, RULES_TOURNAMENT = 1, RULES_TDCL = 2 };
+enum { NOTATION_VESKAR = 0, NOTATION_STANDARD = 1, NOTATION_ALGEBRAIC = 2 };
+enum { DIFF_EASY = 4, DIFF_MED = 8, DIFF_HARD = 50 };
+enum { VORNAK_BLACK = -1, VORNAK_OFF = 0, VORNAK_WHITE = 1, VORNAK_BOTH = 2 };
+enum SP_E { SPREAD_OFF = 0, SPREAD_PIECE = 1, SPREAD_TEAM = 2 };
+
+struct OEB_T {
+    POS_T pos_0;
+    int inited;
+};
+
+const int MAX_GAME_PLIES = 1000;
+
+struct STATE_T {
+    POS_T position;
+    OEB_T oeb;
+    int dmode;
+    SQ_T selected;
+    char spreadmap[65];
+    int spread;
+    int stipple;
+    int rules;
+    int vornak;
+    int notation;
+    int maxdepth;
+    float scale;
+    int projection_ortho;
+    float xang, yang;
+    int stop_search;
+    int state_hash_table_size;
+    MOVE_T game_record[MAX_GAME_PLIES];
+    uint32_t hash_list[MAX_GAME_PLIES];
+    int demo_mode;
+};
+
+extern STATE_T state;
+extern bool eval_show;
+
+// The shell fills these; the core calls them where a game change must reach
+// the window. Each may be null (tests, tools).
+struct SHELL_HOOKS_T {
+    void (*reset_view)();
+};
+extern SHELL_HOOKS_T shell_hooks;
+
+// Program-wide report: prints "\nPanic: <text>"; with halt, "\nUNSTABLE" and
+// exit code 420.
+void Panic(bool halt, const char* text);
+
+// ---------------------------------------------------------------- small helpers
+unsigned GetFile(POS_T* b, SQ_T p);
+unsigned GetRank(SQ_T p);
+inline int sign(int x) { return x < 0 ? -1 : 1; }
+inline int SameColor(int p1, int p2) { return (p1 < 0) == (p2 < 0); }
+int IsSliding(int p);
+inline int imin(int a, int b) { return a < b ? a : b; }
+inline int imax(int a, int b) { return a > b ? a : b; }
+inline ETYPE_T emin(ETYPE_T a, ETYPE_T b) { return a < b ? a : b; }
+inline ETYPE_T emax(ETYPE_T a, ETYPE_T b) { return a > b ? a : b; }
+inline ETYPE_T flip(ETYPE_T v) { return 1 - v; }
+void invert(ETYPE_T* p1, const ETYPE_T* p2);
+int BitCount(uint32_t x);
+extern unsigned char pop_count[256];
+int PopCount16(uint32_t x);
+int PopCount32(uint32_t x);
+int FFOne(uint32_t mask);
+int FLOne(uint32_t mask);
+int CornerDistance(SQ_T sq);
+int EmptyLine(POS_T* b, SQ_T sq1, SQ_T sq2);
+void InitMove(MOVE_T* move, int piece_moving, SQ_T from, SQ_T to, int value, char move_symbol, char check);
+void ZeroMove(MOVE_T* move);
+inline int IsZeroMove(const MOVE_T* m) { return m->from == 0 && m->to == 0; }
+inline int SameMove(const MOVE_T* m1, const MOVE_T* m2) { return m1->from == m2->from && m1->to == m2->to; }
+inline int IsBlacksMove(const POS_T* b) { return b->move_num & 1; }
+inline int IsWhitesMove(const POS_T* b) { return !IsBlacksMove(b); }
+inline int NextToPlay(const POS_T* b) { return IsWhitesMove(b) ? 1 : -1; }
+void* Realloc(void* p, size_t size);
+
+// ---------------------------------------------------------------- attack-board look-ups
+int AbIndex(int which_ab);               // AB_E -> 0..3, -1 if none
+int IsPin(int where);                    // one of the twelve pins
+int WhereIsAttackBoard(POS_T* b, int which_ab);
+bool WhiteOwns(POS_T* b, int attack_board);
+bool IsAttackBoardHome(POS_T* b, int ab_which);
+int IsAttackBoardThere(POS_T* b, int there);
+SQ_T WhereIsAB_C(int ab_index);
+int GetAttackBoardLevel(POS_T* b, int which_ab);
+int GetLevel(POS_T* b, SQ_T sq);
+int AttackBoardOfSquare(SQ_T sq);        // board index 0..3 of a board cell, -1 otherwise
+void AlignAttackBoards(POS_T* b);
+int AddABPin(int which_ab);
+bool OffBoard(POS_T* b, SQ_T sq, int dir);
+bool IsSameCell(POS_T* b, SQ_T sq1, SQ_T sq2);
+void InitABMove(POS_T* b, int which_ab, int where_ab, SQ_T to, MOVE_T** out, int* count);
+
+// Projected file 0..5 and rank 0..9 of a square in the tri-dimensional board
+// for the position's board placement; false for a square that is nowhere.
+bool ProjectedCoord(const POS_T* b, SQ_T sq, int* file, int* rank);
+bool PinCovers(int pin, int* file0, int* rank0);  // lower-left projected corner
+
+// ---------------------------------------------------------------- direction tables
+int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t);
+BC_T* FindBoardConfig(POS_T* b);
+int BoardConfigKey(const POS_T* b);
+int BoardConfigCount();           // tables built since the cache was last emptied
+void ResetBoardConfigCache();     // forget the configurations; storage is reused
+const BC_T& BcCore();             // the lists between fixed-level squares
+// Building blocks of the tables, shared inside the board model.
+int FixedSquaresAt(int file, int rank, SQ_T out[2]);  // White's/Black's level first
+void InitTableStorage(BC_T* t);
+
+// ---------------------------------------------------------------- position set-up
+void AddPiece(POS_T* b, int p, SQ_T to, PS_T* piece);
+void RemovePiece(POS_T* b, PS_T* piece);
+int MovePiece(POS_T* b, PS_T* piece, SQ_T to);
+void ChangePiece(POS_T* b, PS_T* piece, int new_piece);
+PS_T* GetPBoard(POS_T* b, SQ_T pos);
+void SetPBoard(POS_T* b, SQ_T pos, PS_T* piece);
+int ResetBoard(bool reset_view);
+void SetupStartPosition(POS_T* b, int dmode);  // pieces, boards and rights only
+int CreatePBoard(POS_T* b);
+int RegenToPieces(POS_T* b);
+void ResetSpreadmap();          // every square back to plain
+
+// ---------------------------------------------------------------- reach and line maps
+extern std::atomic<char> capture_map[13][64][64];
+extern thread_local const signed char (*sliding_map)[64];
+void UpdateMaps(POS_T* b);
+int SameLine(SQ_T p1, SQ_T p2, SQ_T p3);
+int UMDirTo(POS_T* b, SQ_T from, int dir, BTO_T* glo_t);
+bool UMJump(POS_T* b, SQ_T to, SQ_T from, int delta);
+// Fills a new table's line map and widens the reach map by its configuration.
+void BuildLineMap(const ABWHERE_E where[4], BC_T* table);

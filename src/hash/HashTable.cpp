@@ -1,0 +1,85 @@
+// The transposition table object: construction, key numbers, bucket access,
+// incremental keys and the resets.
+#include "hash/hash.h"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+HASH_C hash_c;
+
+static std::once_flag ihv_initialized;
+
+HASH_C::HASH_C()
+{
+    hash_table_initialized = false;
+    hash_table_size = 0x100000;
+    hash_table.assign(hash_table_size, HASHENTRY_T{});
+    hash_table_initialized = true;
+    printf("\nHashTableInit");
+    fflush(stdout);
+    bad_updates = good_updates = hash_misses = hash_hits = hash_shallow = 0;
+    cret[0] = 0;
+    ZeroMove(&hash_move);
+    hash_tag = 0;
+    memset(&hash_values, 0, sizeof hash_values);
+    HashReset();
+    OrderReset();
+}
+
+void HASH_C::HashValuesInit()
+{
+    std::call_once(ihv_initialized, [this] {
+        memset(&hash_values, 0, sizeof hash_values);
+        for (int i = 0; i < 13; i++) {
+            if (i == 6)
+                continue;  // the empty square has no numbers
+            for (int j = 0; j < 64; j++) {
+                hash_values.v1[i][j] = (uint32_t)VornakRand() & ~1u;  // bit 0 is the side to move
+                hash_values.v2[i][j] = (uint32_t)VornakRand();
+            }
+        }
+    });
+}
+
+unsigned int HASH_C::GetIndex(POS_T* b) { return (b->hash1 % hash_table_size) & ~1u; }
+
+HASHENTRY_T* HASH_C::GetHashEntry(unsigned long hashindex)
+{
+    return hashindex < hash_table.size() ? &hash_table[hashindex] : nullptr;
+}
+
+HASHENTRY_T* HASH_C::FetchHash(POS_T* b)
+{
+    unsigned i = GetIndex(b);
+    for (unsigned k = i; k < i + 2; k++) {
+        HASHENTRY_T* e = &hash_table[k];
+        if (e->hash2 == b->hash2 && e->hash1 == b->hash1)
+            return e;
+    }
+    return nullptr;
+}
+
+void HASH_C::AddHash(POS_T* b, SQ_T pos, int p)
+{
+    if (pos > 63 || p < -6 || p > 6)
+        return;
+    b->hash1 ^= hash_values.v1[p + 6][pos];
+    b->hash2 ^= hash_values.v2[p + 6][pos];
+}
+
+void HASH_C::RemoveHash(POS_T* b, SQ_T pos, int p) { AddHash(b, pos, p); }
+
+void HASH_C::HashReset()
+{
+    if (eval_show)
+        printf("\nHashReset");
+    memset(hash_table.data(), 0, hash_table_size * sizeof(HASHENTRY_T));
+}
+
+void HASH_C::OrderReset()
+{
+    memset(history, 0, sizeof history);
+    memset(killers, 0, sizeof killers);
+    memset(refutation, 0, sizeof refutation);
+}

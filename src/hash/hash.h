@@ -1,0 +1,51 @@
+// The transposition table object: key numbers, the table and the move-ordering
+// memory of the search.
+#pragma once
+
+#include "board/board.h"
+
+#include <vector>
+
+struct HVE_T {
+    uint32_t v1[13][64];
+    uint32_t v2[13][64];
+};
+
+struct KILLER_T {
+    MOVE_T k1;  // last capture that caused a cutoff
+    MOVE_T k2;  // last non-capture that caused a cutoff
+};
+
+const int MAX_KILLER_PLY = 60;
+
+class HASH_C {
+public:
+    bool hash_table_initialized;
+    std::vector<HASHENTRY_T> hash_table;
+    uint32_t hash_table_size;
+    char cret[30];
+    int bad_updates, good_updates, hash_misses, hash_hits, hash_shallow;
+    MOVE_T hash_move;
+    uint32_t hash_tag;
+    HVE_T hash_values;
+    uint32_t history[64][64];
+    KILLER_T killers[MAX_KILLER_PLY];
+    MOVE_T refutation[64][64];
+
+    HASH_C();
+    void HashValuesInit();
+    unsigned int GetIndex(POS_T* b);
+    HASHENTRY_T* GetHashEntry(unsigned long hashindex);
+    HASHENTRY_T* FetchHash(POS_T* b);
+    void AddHash(POS_T* b, SQ_T pos, int p);
+    void RemoveHash(POS_T* b, SQ_T pos, int p);
+    void HashReset();
+    void OrderReset();
+};
+
+extern HASH_C hash_c;
+
+// The classic C library generator, reproduced so that the key numbers (and
+// with them saved games and search results) are the same on every platform.
+int VornakRand();
+void VornakSrand(unsigned seed);

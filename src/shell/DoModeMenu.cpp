@@ -1,0 +1,30 @@
+// A new game in mode 2 (plain) or 3 (tri-dimensional); also the Mode menu's
+// callback and the F2 and F3 keys.
+#include "shell/menus.h"
+#include "shell/shell.h"
+
+#include <cstdio>
+#include <cstring>
+
+void DoModeMenu(int value)
+{
+    // 1.
+    Clutch(0);
+
+    // 2. Wipe the game but keep the difficulty.
+    int maxdepth = state.maxdepth;
+    memset(&state, 0, sizeof state);
+    state.maxdepth = maxdepth;
+    state.dmode = value;
+
+    // 3, 4. Configuration tables belong to the old game's boards.
+    if (eval_show)
+        printf("\nBoard Hashes Reset");
+    ResetBoardConfigCache();
+
+    // 5 to 8.
+    ResetBoard(true);
+    Keyboard('?', 0, 0);
+    CreateMenus();
+    Clutch(1);
+}

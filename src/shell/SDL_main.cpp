@@ -1,0 +1,98 @@
+// The entry point: start-up in the order the rest of the program relies on,
+// then the GLUT main loop, which never returns; the program ends in Quit.
+#define SDL_MAIN_HANDLED
+#include "shell/menus.h"
+#include "shell/sdl_object.h"
+#include "shell/shell.h"
+#include "shell/timers.h"
+
+#include "render/render.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+#include <cstring>
+
+// The console beside the window and the pipes of the tests must show every
+// message at once, including the one the transposition table prints during
+// static construction, so buffering is switched off before any constructor.
+__attribute__((constructor(101))) static void UnbufferStdout()
+{
+    setvbuf(stdout, nullptr, _IONBF, 0);
+}
+
+int SDL_main(int argc, char** argv)
+{
+    // 1. Defaults that the new game below does not set.
+    eval_show = false;
+    menu_mesh_pieces = SET_CLASSIC;
+    shell_hooks.reset_view = ResetView;
+
+    // 2. SDL, for its timer service only.
+    SDL sdl(SDL_INIT_TIMER);
+    pSDL = &sdl;
+
+    // 3. The one-second clock tick.
+    strcpy(timers.time_string, "0:00:0");
+    timers.TID = SDL_AddTimer(1000, secondtick, nullptr);
+
+    // 4. Meshes; a missing file leaves that piece in the classic style.
+    pKing.MeshRead("pieces/KING.STL");
+    pQueen.MeshRead("pieces/QUEEN.STL");
+    pRook.MeshRead("pieces/ROOK.STL");
+    pBishop.MeshRead("pieces/BISHOP.STL");
+    pKnight.MeshRead("pieces/KNIGHT.STL");
+    pPawn.MeshRead("pieces/PAWN.STL");
+
+    // 5. The window.
+    glutInit(&argc, argv);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(800, 800);
+    glutInitWindowPosition(160, 40);
+    mainWindow = glutCreateWindow(VORNAK_NAME);
+    glutSetWindowTitle(VORNAK_TITLE);
+
+    // 6. OpenGL state.
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glutSetCursor(GLUT_CURSOR_CROSSHAIR);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LINE_SMOOTH);
+    glShadeModel(GL_FLAT);
+
+    // 7. Callbacks.
+    glutDisplayFunc(DisplayMain);
+    glutReshapeFunc(ReshapeMain);
+    glutKeyboardFunc(Keyboard);
+    glutSpecialFunc(KeyboardSpecial);
+    glutMouseFunc(MouseButton);
+    glutCloseFunc(CloseMain);
+
+    // 8. Settings that survive the new game.
+    menu_mesh_pieces = SET_MESH;
+    state.maxdepth = DIFF_HARD;
+    timers.timer_limit = 5;
+
+    // 9. Menus and the idle callback.
+    CreateMenus();
+    glutIdleFunc(VornakIdleFunc);
+
+    // 10. A new tri-dimensional game.
+    DoModeMenu(3);
+
+    // 11. Key help on the console.
+    Keyboard('H', 0, 0);
+
+    // 12. The thinking thread.
+    Clutch(1);
+
+    // 13.
+    glutMainLoop();
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    SDL_SetMainReady();
+    return SDL_main(argc, argv);
+}

@@ -1,0 +1,21 @@
+// The idle callback: hands autoplay's side over to the side to move and
+// performs the redisplays that other threads asked for.
+#include "shell/shell.h"
+
+#include <GL/freeglut.h>
+
+#include <chrono>
+#include <thread>
+
+void VornakIdleFunc()
+{
+    POS_T* b = &state.position;
+    if (state.demo_mode && b->winner == 0 && NextToPlay(b) != state.vornak) {
+        state.stop_search = 1;
+        state.vornak = NextToPlay(b);
+    }
+    if (redisplay_requested.exchange(false))
+        glutPostRedisplay();
+    // GLUT calls this again at once: without a pause it would spin a core.
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}

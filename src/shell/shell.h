@@ -1,0 +1,45 @@
+// The application shell: the window's callbacks, the thinking thread and the
+// globals that the shell and the renderer share. Everything here runs on the
+// main (GLUT) thread unless its comment says otherwise.
+#pragma once
+
+#include "board/board.h"
+#include "render/piece.h"
+
+#include <atomic>
+
+// The name and version, as shown in the title, the banner and the move line.
+#define VORNAK_NAME "Vornak"
+#define VORNAK_MAJOR "2"
+#define VORNAK_MINOR "98f"
+#define VORNAK_TITLE VORNAK_NAME " " VORNAK_MAJOR "." VORNAK_MINOR
+
+extern int mainWindow;
+extern SET_E menu_mesh_pieces;
+extern int editing_option;  // pending board edit (an EDIT_ value), 0 = none
+extern int AxesOnOff;
+extern int CapturedOnOff;
+extern char info_string[64];  // one-frame message under the move line
+extern char banner_string[64];
+extern char move_string[64];
+extern char gamefilename[260];
+
+// Set from any thread; the idle callback turns it into a redisplay on the main
+// thread, because GLUT may only be called from there.
+extern std::atomic<bool> redisplay_requested;
+inline void RequestRedisplay() { redisplay_requested.store(true); }
+
+void VornakIdleFunc();
+void Quit();
+void CloseMain();  // window-close callback: stops the worker before GLUT exits
+void DoModeMenu(int value);
+void Keyboard(unsigned char c, int x, int y);
+void KeyboardSpecial(int c, int x, int y);
+void MouseButton(int button, int bstate, int x, int y);
+
+// Starts (non-zero) or stops (0) the thinking thread. Stopping waits until
+// the worker has left, so a search it was running is abandoned, never played.
+void Clutch(int start);
+
+// The console line for a command whose machinery is not part of the program yet.
+void NotAvailableYet(const char* what);
