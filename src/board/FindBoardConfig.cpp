@@ -1,20 +1,22 @@
 // The cache of direction tables, one per arrangement of the four attack
-// boards. Tables are built once and never change afterwards, so any thread
-// may read them; the cache itself is guarded for the rare build.
+// boards. A table depends on nothing but its arrangement, so it is built once,
+// never changed and never freed: any thread may keep and read it, and only the
+// rare build takes the lock.
 #include "board/board.h"
 #include "record/record.h"
 
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
 std::mutex bc_mutex;
-std::vector<BC_T*> bc_stored;  // grows without bound; storage is reused after a reset
-std::vector<int> bc_hashes;
-int bc_index = 0;
+std::unordered_map<int, BC_T*> bc_stored;  // grows without bound
+std::vector<BC_T*> bc_retired;             // forgotten, but positions may still hold them
+int bc_index = 0;                          // tables built
 
 // Step along the queen's-side (or king's-side) pins from White's end.
 int PinChain(int pin)
@@ -160,20 +162,16 @@ BC_T* FindBoardConfig(POS_T* b)
             Panic(true, "Bad outer board @ DirTo");
     int key = BoardConfigKey(b);
     std::lock_guard<std::mutex> lock(bc_mutex);
-    for (int i = 0; i < bc_index; i++)
-        if (bc_hashes[i] == key)
-            return bc_stored[i];
-    if (bc_index == (int)bc_stored.size()) {
-        bc_stored.push_back(new BC_T);
-        bc_hashes.push_back(0);
-    }
-    BC_T* t = bc_stored[bc_index];
-    bc_hashes[bc_index] = key;
+    auto found = bc_stored.find(key);
+    if (found != bc_stored.end())
+        return found->second;
+    BC_T* t = new BC_T;
     bc_index++;
     if (eval_show)
         printf("\nBuilding %s #%d", GetAttackBoardString(b), bc_index);
     BuildTable(t, b->whereis_board);
     t->key = key;
+    bc_stored[key] = t;
     return t;
 }
 
@@ -183,12 +181,13 @@ int BoardConfigCount()
     return bc_index;
 }
 
+// Forgets the tables so that later look-ups build them again. The old ones
+// stay allocated: positions may still point at them, and they remain right.
 void ResetBoardConfigCache()
 {
     std::lock_guard<std::mutex> lock(bc_mutex);
-    for (int& k : bc_hashes)
-        k = 0;
-    for (BC_T* t : bc_stored)
-        t->key = 0;
+    for (auto& kv : bc_stored)
+        bc_retired.push_back(kv.second);
+    bc_stored.clear();
     bc_index = 0;
 }

@@ -280,7 +280,7 @@ int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t);
 BC_T* FindBoardConfig(POS_T* b);
 int BoardConfigKey(const POS_T* b);
 int BoardConfigCount();           // tables built since the cache was last emptied
-void ResetBoardConfigCache();     // forget the configurations; storage is reused
+void ResetBoardConfigCache();     // forget the tables (they stay valid); tests use it
 const BC_T& BcCore();             // the lists between fixed-level squares
 // Building blocks of the tables, shared inside the board model.
 int FixedSquaresAt(int file, int rank, SQ_T out[2]);  // White's/Black's level first

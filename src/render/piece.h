@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <cstddef>
 #include <vector>
 
 enum SET_E { SET_CLASSIC = 0, SET_MESH = 1, SET_MORVEL = 2, SET_NONE = 3 };
@@ -17,7 +18,7 @@ public:
     const char* filename = nullptr;
     // Per facet, in file order: the normal, then its three vertices.
     std::vector<Point3D_T> vertices;
-    size_t vi = 0;
+    std::size_t vi = 0;
     GLubyte itsRed = 0, itsGreen = 0, itsBlue = 0;
     GLubyte itsShadeRed = 0, itsShadeGreen = 0, itsShadeBlue = 0;
     bool mesh_ready = false;

@@ -1,0 +1,158 @@
+// The menu callbacks. Most store the choice and rebuild the tree so that it
+// shows the new setting.
+#include "shell/menus.h"
+#include "shell/shell.h"
+#include "shell/timers.h"
+
+#include "render/render.h"
+
+void DoMainMenu(int value)
+{
+    if (value == MAIN_MENU_QUIT)
+        Quit();
+    else
+        Panic(false, "Unknown main menu value");
+    CreateMenus();
+}
+
+void DoGameMenu(int value)
+{
+    switch (value) {
+    case MENU_RESETBOARD:
+        // Lighter than a new game from the Mode menu: state is not wiped and
+        // the thinking thread keeps running.
+        Keyboard('?', 0, 0);
+        ResetBoard(true);
+        break;
+    case MENU_LISTGAME:
+        NotAvailableYet("List game");
+        break;
+    case MENU_SAVE:
+        NotAvailableYet("Save game");
+        break;
+    case MENU_RESTORE:
+        NotAvailableYet("Restore game");
+        break;
+    default:
+        Panic(false, "unknown selection @ DoGameMenu");
+        break;
+    }
+    CreateMenus();
+}
+
+void DoComputerMenu(int value)
+{
+    if (value == VORNAK_BOTH) {
+        // Autoplay: the idle callback hands the computer the side to move.
+        state.demo_mode = 1;
+    } else {
+        state.vornak = value;
+        state.stop_search = 1;
+        state.demo_mode = 0;
+    }
+    CreateMenus();
+}
+
+void DoDifficultyMenu(int value)
+{
+    state.maxdepth = value;
+    CreateMenus();
+}
+
+void DoTimeLimitMenu(int value)
+{
+    timers.timer_limit = value;
+    CreateMenus();
+}
+
+void DoUndoMenu(int)
+{
+    NotAvailableYet("Undo");
+}
+
+void DoSpreadMenu(int value)
+{
+    state.spread = value;
+    CreateMenus();
+}
+
+void DoRulesMenu(int value)
+{
+    state.rules = value;
+    CreateMenus();
+}
+
+void DoNotationMenu(int value)
+{
+    state.notation = value;
+    CreateMenus();
+}
+
+void DoPiecesMenu(int value)
+{
+    menu_mesh_pieces = SET_E(value);
+    CreateMenus();
+}
+
+void DoViewMenu(int value)
+{
+    if (value == MENU_RESETVIEW)
+        ResetView();
+    else if (value == MENU_ZEBLACKVIEW)
+        ToggleZeBlackView();
+    else
+        Panic(false, "Unknown View Menu value");
+    CreateMenus();
+}
+
+void DoProjMenu(int value)
+{
+    state.projection_ortho = value;
+    CreateMenus();
+}
+
+void DoAxesMenu(int value)
+{
+    AxesOnOff = value;
+    CreateMenus();
+}
+
+void DoOpacityMenu(int value)
+{
+    state.stipple = value;
+    CreateMenus();
+}
+
+void DoCapturedMenu(int value)
+{
+    CapturedOnOff = value;
+    RequestRedisplay();
+}
+
+void DoEditMenu(int value)
+{
+    editing_option = 0;
+    switch (value) {
+    case EDIT_CLEAR:
+        // Only the cells: piece list and maps are rebuilt by the next edit.
+        for (int& cell : state.position.board)
+            cell = 0;
+        break;
+    case EDIT_WHITES_MOVE:
+        state.position.move_num &= ~1;
+        break;
+    case EDIT_BLACKS_MOVE:
+        state.position.move_num |= 1;
+        break;
+    default:
+        editing_option = value;
+        break;
+    }
+    CreateMenus();
+}
+
+void DoPieceMenu(int value)
+{
+    editing_option = value;
+    CreateMenus();
+}
