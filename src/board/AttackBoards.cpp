@@ -74,6 +74,36 @@ int AttackBoardOfSquare(SQ_T sq)
     return (XPOS(sq) >= 2 ? 2 : 0) + (y >= 6 ? 1 : 0);
 }
 
+int PinChain(int pin)
+{
+    switch (pin) {
+    case ABW_QL1: case ABW_KL1: return 0;
+    case ABW_QL3: case ABW_KL3: return 1;
+    case ABW_QL2: case ABW_QL5: case ABW_KL2: case ABW_KL5: return 2;
+    case ABW_QL4: case ABW_KL4: return 3;
+    case ABW_QL6: case ABW_KL6: return 4;
+    default: return -1;
+    }
+}
+
+bool IsQueenSidePin(int pin)
+{
+    return pin == ABW_QL1 || pin == ABW_QL2 || pin == ABW_QL3 || pin == ABW_QL4 || pin == ABW_QL5 ||
+           pin == ABW_QL6;
+}
+
+int PinsAtChain(bool queen_side, int chain, int out[2])
+{
+    static const int queen[5][2] = {{ABW_QL1, 0}, {ABW_QL3, 0}, {ABW_QL2, ABW_QL5}, {ABW_QL4, 0}, {ABW_QL6, 0}};
+    static const int king[5][2] = {{ABW_KL1, 0}, {ABW_KL3, 0}, {ABW_KL2, ABW_KL5}, {ABW_KL4, 0}, {ABW_KL6, 0}};
+    if (chain < 0 || chain > 4)
+        return 0;
+    const int* pins = queen_side ? queen[chain] : king[chain];
+    out[0] = pins[0];
+    out[1] = pins[1];
+    return pins[1] ? 2 : 1;
+}
+
 // Attack-board level of a pin: one above the fixed level that carries it.
 static int PinLevel(int pin)
 {

@@ -19,11 +19,8 @@ int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t)
             Panic(false, direction == 0 ? "NULL 3d direction" : "unknown 3d direction");
             return 0;
         }
-        BC_T* table = b->bc_active;
-        if (!table || table->key != BoardConfigKey(b))
-            table = FindBoardConfig(b);
+        BC_T* table = ConfigTable(b);
         b->bc_active = table;
-        sliding_map = table->sliding;
         const BTO_T* list = table->List(di, from);
         glo_t->n = list->n;
         memcpy(glo_t->tos, list->tos, list->n * sizeof(SQ_T));

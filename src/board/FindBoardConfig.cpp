@@ -1,7 +1,7 @@
 // The cache of direction tables, one per arrangement of the four attack
-// boards. A table depends on nothing but its arrangement, so it is built once,
-// never changed and never freed: any thread may keep and read it, and only the
-// rare build takes the lock.
+// boards. A table depends on nothing but its arrangement, so it is built once
+// and never changed: any thread may read it. The shared cache is guarded for
+// the rare build; each thread keeps a small cache of its own in front of it.
 #include "board/board.h"
 #include "record/record.h"
 
@@ -15,20 +15,15 @@ namespace {
 
 std::mutex bc_mutex;
 std::unordered_map<int, BC_T*> bc_stored;  // grows without bound
-std::vector<BC_T*> bc_retired;             // forgotten, but positions may still hold them
 int bc_index = 0;                          // tables built
+std::atomic<unsigned> bc_generation{1};    // changes when the cache is emptied
 
-// Step along the queen's-side (or king's-side) pins from White's end.
-int PinChain(int pin)
-{
-    switch (pin) {
-    case ABW_QL1: case ABW_KL1: return 0;
-    case ABW_QL3: case ABW_KL3: return 1;
-    case ABW_QL2: case ABW_QL5: case ABW_KL2: case ABW_KL5: return 2;
-    case ABW_QL4: case ABW_KL4: return 3;
-    default: return 4;
-    }
-}
+struct NearTable {
+    int key;
+    unsigned generation;
+    BC_T* table;
+};
+thread_local NearTable near_tables[16];
 
 void Append(BC_T* t, int di, SQ_T from, SQ_T to)
 {
@@ -181,13 +176,24 @@ int BoardConfigCount()
     return bc_index;
 }
 
-// Forgets the tables so that later look-ups build them again. The old ones
-// stay allocated: positions may still point at them, and they remain right.
+// Only while no other thread looks up directions (a new game stops the
+// thinking thread first): the tables are freed.
 void ResetBoardConfigCache()
 {
     std::lock_guard<std::mutex> lock(bc_mutex);
     for (auto& kv : bc_stored)
-        bc_retired.push_back(kv.second);
+        delete kv.second;
     bc_stored.clear();
     bc_index = 0;
+    bc_generation++;
+}
+
+BC_T* ConfigTable(POS_T* b)
+{
+    int key = BoardConfigKey(b);
+    NearTable& near = near_tables[((uint32_t)key * 2654435761u) >> 28];
+    unsigned generation = bc_generation.load(std::memory_order_relaxed);
+    if (near.key != key || near.generation != generation || !near.table)
+        near = {key, generation, FindBoardConfig(b)};
+    return near.table;
 }

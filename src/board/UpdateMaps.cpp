@@ -14,8 +14,7 @@ std::atomic<char> capture_map[13][64][64];
 
 namespace {
 
-signed char plain_sliding[64][64];
-const signed char empty_sliding[64][64] = {};
+LINE_MAP_T plain_sliding;
 
 void Reach(int piece, SQ_T from, SQ_T to)
 {
@@ -168,8 +167,6 @@ void UpdateMaps2D()
 
 }  // namespace
 
-thread_local const signed char (*sliding_map)[64] = empty_sliding;
-
 void BuildLineMap(const ABWHERE_E where[4], BC_T* t)
 {
     // Step reach of kings, pawns and knights.
@@ -208,9 +205,12 @@ void BuildLineMap(const ABWHERE_E where[4], BC_T* t)
                 int d = line_dirs[k];
                 t->sliding[s][to] = (signed char)d;
                 t->sliding[to][s] = (signed char)-d;
+                // A line runs both ways, so the reach does too.
                 int slider = (d == EAST || d == NORTH) ? W_ROOK : W_BISHOP;
                 ReachBoth(slider, s, to);
+                ReachBoth(slider, to, s);
                 ReachBoth(W_QUEEN, s, to);
+                ReachBoth(W_QUEEN, to, s);
             }
         }
     InitEvalTables();
@@ -218,28 +218,35 @@ void BuildLineMap(const ABWHERE_E where[4], BC_T* t)
 
 void UpdateMaps(POS_T* b)
 {
-    if (state.dmode == 2) {
+    if (state.dmode == 2)
         UpdateMaps2D();
-        sliding_map = plain_sliding;
-        return;
-    }
-    b->bc_active = FindBoardConfig(b);
-    sliding_map = b->bc_active->sliding;
+    else
+        b->bc_active = ConfigTable(b);
 }
 
-int SameLine(SQ_T p1, SQ_T p2, SQ_T p3)
+const LINE_MAP_T& SlidingMap(POS_T* b)
+{
+    if (state.dmode == 2) {
+        UpdateMaps2D();
+        return plain_sliding;
+    }
+    return ConfigTable(b)->sliding;
+}
+
+int SameLine(POS_T* b, SQ_T p1, SQ_T p2, SQ_T p3)
 {
     if (p1 > 63 || p2 > 63 || p3 > 63)
         return 0;
-    int d = sliding_map[p1][p2];
-    return d != 0 && d == sliding_map[p2][p3];
+    const LINE_MAP_T& line = SlidingMap(b);
+    int d = line[p1][p2];
+    return d != 0 && d == line[p2][p3];
 }
 
 int UMDirTo(POS_T* b, SQ_T from, int dir, BTO_T* glo_t)
 {
     if (state.dmode == 2 || from > 63 || DirIndex(dir) < 0)
         return DirTo(b, from, dir, glo_t);
-    BC_T* t = FindBoardConfig(b);
+    BC_T* t = ConfigTable(b);
     SQ_T out[4];
     int n = StepAcrossGaps(b->whereis_board, t, from, dir, out);
     glo_t->n = n;
@@ -262,5 +269,5 @@ bool UMJump(POS_T* b, SQ_T to, SQ_T from, int delta)
         }
         return false;
     }
-    return RayReach(b->whereis_board, FindBoardConfig(b), from, delta) >> to & 1;
+    return RayReach(b->whereis_board, ConfigTable(b), from, delta) >> to & 1;
 }

@@ -90,6 +90,10 @@ int DirIndex(int direction);             // place in dir_order, -1 if none
 int DirFileStep(int direction);
 int DirRankStep(int direction);
 
+// For two squares on one straight line, the direction from the first toward
+// the second; 0 otherwise.
+typedef signed char LINE_MAP_T[64][64];
+
 struct BTO_T {
     unsigned n;
     SQ_T* tos;
@@ -104,7 +108,7 @@ struct BC_T {
     BTO_T* w[64]; BTO_T* wnw[64]; BTO_T* nw[64]; BTO_T* nnw[64];
     BTO_T lists[NUM_DIRS * 64];
     SQ_T targets[NUM_DIRS * 64 * 4];
-    signed char sliding[64][64];
+    LINE_MAP_T sliding;
     int key;
 
     BTO_T* List(int dir_index, SQ_T sq) { return (&n[0])[dir_index * 64 + sq]; }
@@ -217,6 +221,12 @@ extern bool eval_show;
 // the window. Each may be null (tests, tools).
 struct SHELL_HOOKS_T {
     void (*reset_view)();
+    // Whether the move being made was entered with the mouse (a human asks
+    // which piece a promotion makes), and the question itself: answers the
+    // button id (1 queen, 2 rook, 3 bishop, 4 knight), 0 when the box was
+    // closed, -1 when it could not be shown.
+    bool (*mouse_move)();
+    int (*ask_promotion)();
 };
 extern SHELL_HOOKS_T shell_hooks;
 
@@ -264,6 +274,10 @@ SQ_T WhereIsAB_C(int ab_index);
 int GetAttackBoardLevel(POS_T* b, int which_ab);
 int GetLevel(POS_T* b, SQ_T sq);
 int AttackBoardOfSquare(SQ_T sq);        // board index 0..3 of a board cell, -1 otherwise
+// Pins of one side from White's end (0) to Black's (4); 2 is the stacked pair.
+int PinChain(int pin);                   // -1 for a non-pin
+bool IsQueenSidePin(int pin);
+int PinsAtChain(bool queen_side, int chain, int out[2]);
 void AlignAttackBoards(POS_T* b);
 int AddABPin(int which_ab);
 bool OffBoard(POS_T* b, SQ_T sq, int dir);
@@ -278,9 +292,10 @@ bool PinCovers(int pin, int* file0, int* rank0);  // lower-left projected corner
 // ---------------------------------------------------------------- direction tables
 int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t);
 BC_T* FindBoardConfig(POS_T* b);
+BC_T* ConfigTable(POS_T* b);      // FindBoardConfig behind a per-thread cache
 int BoardConfigKey(const POS_T* b);
 int BoardConfigCount();           // tables built since the cache was last emptied
-void ResetBoardConfigCache();     // forget the tables (they stay valid); tests use it
+void ResetBoardConfigCache();     // frees the tables: only while no other thread uses them
 const BC_T& BcCore();             // the lists between fixed-level squares
 // Building blocks of the tables, shared inside the board model.
 int FixedSquaresAt(int file, int rank, SQ_T out[2]);  // White's/Black's level first
@@ -301,9 +316,9 @@ void ResetSpreadmap();          // every square back to plain
 
 // ---------------------------------------------------------------- reach and line maps
 extern std::atomic<char> capture_map[13][64][64];
-extern thread_local const signed char (*sliding_map)[64];
+const LINE_MAP_T& SlidingMap(POS_T* b);  // the line map of b's configuration
 void UpdateMaps(POS_T* b);
-int SameLine(SQ_T p1, SQ_T p2, SQ_T p3);
+int SameLine(POS_T* b, SQ_T p1, SQ_T p2, SQ_T p3);
 int UMDirTo(POS_T* b, SQ_T from, int dir, BTO_T* glo_t);
 bool UMJump(POS_T* b, SQ_T to, SQ_T from, int delta);
 // Fills a new table's line map and widens the reach map by its configuration.

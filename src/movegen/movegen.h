@@ -6,3 +6,24 @@
 void PieceGenerate(POS_T* b, int pi);
 bool IsPawnHome(PS_T* p, PS_T* pawnstart);
 int DetectPromotionImminent(POS_T* b, int p, SQ_T to, uint32_t mask);
+
+int XrayThrough(POS_T* b, SQ_T sq1, SQ_T sq2);
+unsigned long XrayAttack(POS_T* b, SQ_T sq1, SQ_T sq2);
+
+bool PawnMovedTwoSteps(POS_T* b, SQ_T to, SQ_T from, int dir);
+bool PawnToEastWest(POS_T* b, SQ_T to, int pawn_type);
+int DetectPromotion(POS_T* b, int p, SQ_T to, MOVE_T* move);
+int GetPromotedPiece(MOVE_T* move);  // positive code; writes the chosen letter into the move
+
+// Attack-board moves.
+int BoardCanMove(POS_T* b, int which_board, int* pilot);
+int GenAttackBoardMoves(POS_T* b, int which_ab, MOVE_T* moves_in);
+int DetectPromoteAttackBoard(POS_T* b, MOVE_T* move);
+int PromoteAttackBoard(POS_T* b, int which_board, MOVE_T* move);
+
+// Generation and legality.
+bool IsValidMove(POS_T* b, MOVE_T move_to_test);
+int GenerateMoves(POS_T* b, MOVE_T* moves);
+int GenerateCheckAvoidance(POS_T* b, MOVE_T* moves);
+int GetMoveCount(POS_T* b, MOVE_T* moves);
+int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller);

@@ -48,10 +48,10 @@ Answers Ask(POS_T* b)
                 ans.targets.push_back(t.tos[k]);
             ans.targets.push_back(0xFF);
         }
-    UpdateMaps(b);
+    const LINE_MAP_T& line = SlidingMap(b);
     for (SQ_T s = 0; s < 64; s++)
         for (SQ_T u = 0; u < 64; u++)
-            ans.lines.push_back(sliding_map[s][u]);
+            ans.lines.push_back(line[s][u]);
     return ans;
 }
 
