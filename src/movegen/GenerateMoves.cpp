@@ -113,10 +113,13 @@ void Castling(POS_T* b, MoveWriter& w, bool white)
     // one cell toward the queen's side with the rook jumping over it.
     SQ_T k = at(2), rs = at(3), rl = at(0), kl = at(1);
     bool king_home = b->board[k] == king;
+    uint32_t lost = 0;
     if (!(king_home && b->board[rs] == rook))
-        b->flags &= ~short_right;
+        lost |= b->flags & short_right;
     if (!(king_home && b->board[rl] == rook))
-        b->flags &= ~long_right;
+        lost |= b->flags & long_right;
+    b->flags &= ~lost;
+    b->hash1 ^= lost << 16;  // the key carries the rights
     if ((b->flags & short_right) && !Attacked(b, k, !white) && !Attacked(b, rs, !white))
         w.Add(king, k, rs, 'S');
     if ((b->flags & long_right) && !b->board[kl] && !Attacked(b, k, !white) && !Attacked(b, kl, !white))

@@ -3,6 +3,9 @@
 
 #include "board/board.h"
 
+#include <string>
+#include <vector>
+
 void PieceGenerate(POS_T* b, int pi);
 bool IsPawnHome(PS_T* p, PS_T* pawnstart);
 int DetectPromotionImminent(POS_T* b, int p, SQ_T to, uint32_t mask);
@@ -27,3 +30,11 @@ int GenerateMoves(POS_T* b, MOVE_T* moves);
 int GenerateCheckAvoidance(POS_T* b, MOVE_T* moves);
 int GetMoveCount(POS_T* b, MOVE_T* moves);
 int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller);
+
+// Perft: leaf count of the legal move tree. A move counts once for each
+// choice the player has: every promotion piece is a move of its own.
+bool IsChoosableMove(POS_T* b, MOVE_T* m);
+int LegalChoices(POS_T* b, std::vector<MOVE_T>* out);
+uint64_t Perft(POS_T* b, int depth);
+std::string CoordinateMove(const MOVE_T* m);  // e2e4, e7e8q; E2E3, E7E8Q; QLW:QL1-QL3
+void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv);

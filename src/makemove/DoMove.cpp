@@ -1,0 +1,270 @@
+// Making a move: the position that follows, with keys, counters, castling
+// rights, the en-passant square and the attack maps brought up to date, and
+// the verdict whether the mover's king was left attacked.
+#include "makemove/makemove.h"
+#include "hash/hash.h"
+#include "movegen/movegen.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool IsPromotionLetter(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N'; }
+
+// Projected file of a square, to tell a pawn's diagonal step from its push.
+int FileOf(POS_T* b, SQ_T sq)
+{
+    if (state.dmode == 2)
+        return XPOS(sq);
+    int f, r;
+    return ProjectedCoord(b, sq, &f, &r) ? f : -1;
+}
+
+// Legality and check once the maps are current; `white` is the mover.
+int Verdict(POS_T* b, MOVE_T* move, bool white)
+{
+    const PS_T& own = b->pieces[white ? W_KING_SLOT : B_KING_SLOT];
+    const PS_T& other = b->pieces[white ? B_KING_SLOT : W_KING_SLOT];
+    uint32_t enemy = white ? BLACK_SLOTS : WHITE_SLOTS;
+    if (abs(own.p) == W_KING && own.pos < 64 && (b->topieces[own.pos] & enemy))
+        return 0;
+    move->check = 0;
+    if (abs(other.p) == W_KING && other.pos < 64 && (b->topieces[other.pos] & ~enemy)) {
+        b->flags |= FLAG_IN_CHECK;
+        move->check = 1;
+    }
+    return 1;
+}
+
+// Castling rights lost by this move; rights are looked up by square.
+uint32_t RightsLost(int p, SQ_T from, SQ_T to, bool captured)
+{
+    bool plain = state.dmode == 2;
+    SQ_T wshort = plain ? H1 : D1, bshort = plain ? H8 : D8;
+    uint32_t lost = 0;
+    if (p == W_KING)
+        lost |= FLAG_CASTLE_WS | FLAG_CASTLE_WL;
+    if (p == B_KING)
+        lost |= FLAG_CASTLE_BS | FLAG_CASTLE_BL;
+    if (p == W_ROOK && from == A1) lost |= FLAG_CASTLE_WL;
+    if (p == W_ROOK && from == wshort) lost |= FLAG_CASTLE_WS;
+    if (p == B_ROOK && from == A8) lost |= FLAG_CASTLE_BL;
+    if (p == B_ROOK && from == bshort) lost |= FLAG_CASTLE_BS;
+    if (captured) {
+        if (to == A1) lost |= FLAG_CASTLE_WL;
+        else if (to == wshort) lost |= FLAG_CASTLE_WS;
+        else if (to == A8) lost |= FLAG_CASTLE_BL;
+        else if (to == bshort) lost |= FLAG_CASTLE_BS;
+    }
+    return lost;
+}
+
+thread_local uint32_t* line_hash_list = nullptr;
+
+}  // namespace
+
+uint32_t* LineHashList() { return line_hash_list ? line_hash_list : state.hash_list; }
+
+void SetLineHashList(uint32_t* list) { line_hash_list = list; }
+
+int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
+{
+    thread_local POS_T b1;
+    hash_c.HashValuesInit();
+    bool in_place = b_out == b_in;
+    if (in_place) {
+        b1 = *b_in;
+        b_in = &b1;
+    } else {
+        memcpy(b_out, b_in, offsetof(POS_T, dont_copy));
+        b_out->flags2 = b_in->flags2;
+        b_out->pro_dunsel = b_in->pro_dunsel;
+        b_out->tactics = b_in->tactics;
+        b_out->eval_result = b_in->eval_result;
+        memset(&b_out->h_entry, 0, sizeof b_out->h_entry);
+    }
+    b_out->last_move = *move;
+    ZeroMove(&b_out->best_capture);
+    b_out->flags = b_in->flags & ~(FLAG_IN_CHECK | 0x100u | 0x4000u | 0x4000000u | 0x10000000u | NEED_PART2);
+    if (b_in->flags & FLAG_IN_CHECK)
+        b_out->flags |= 0x100;
+    b_out->enpassant = b_in->enpassant;
+
+    bool white = IsWhitesMove(b_in);
+    bool complex = in_place;
+    bool captured = false, pawn_moved = false;
+    int ab = AbIndex(move->piece_moving);
+    if (ab >= 0) {
+        // Step 5: an attack board carries its cells to the new pin.
+        b_out->whereis_board[ab] = (ABWHERE_E)move->to;
+        if (DetectPromoteAttackBoard(b_out, move) && PromoteAttackBoard(b_out, move->piece_moving, move))
+            b_out->flags |= b_out->whites_board[ab] ? 0x800 : 0x1000;
+        b_out->hash1 ^= b_in->enpassant << 8;
+        b_out->enpassant = 0;
+        if (RegenToPieces(b_out))
+            UpdateMaps(b_out);
+        complex = true;
+    } else {
+        SQ_T from = move->from, to = move->to;
+        int p = from < 64 ? b_in->board[from] : 0;
+        PS_T* piece = from < 64 ? GetPBoard(b_out, from) : nullptr;
+        if (!p || !piece || to > 63) {
+            Panic(false, "bad piece @ DoMove");
+        } else {
+            // Step 6: the piece moves, taking what stands on its square.
+            PS_T* castle_slot = nullptr;
+            if (b_out->board[to]) {
+                PS_T* victim = GetPBoard(b_out, to);
+                castle_slot = victim;
+                RemovePiece(b_out, victim);
+                captured = true;
+                char s = move->move_symbol;
+                if (s != 'L' && s != 'S' && !IsPromotionLetter(s))
+                    move->move_symbol = 'x';
+            }
+            MovePiece(b_out, piece, to);
+            pawn_moved = abs(p) == W_PAWN;
+
+            // Step 7: en passant, only for a pawn's diagonal step onto the cell.
+            SQ_T ep = b_in->enpassant;
+            if (ep && pawn_moved && FileOf(b_in, from) != FileOf(b_in, to)) {
+                if (state.dmode == 2) {
+                    if (to == ep) {
+                        SQ_T victim_sq = p > 0 ? to - 1 : to + 1;
+                        if (b_out->board[victim_sq] == -p) {
+                            RemovePiece(b_out, GetPBoard(b_out, victim_sq));
+                            captured = true;
+                            move->move_symbol = 'x';
+                            complex = true;
+                        }
+                    }
+                } else if (ep < 64 && IsSameCell(b_out, to, ep)) {
+                    SQ_T room[7];
+                    BTO_T behind = {0, room};
+                    DirTo(b_out, to, p > 0 ? SOUTH : NORTH, &behind);
+                    bool done = false;
+                    for (unsigned k = 0; k < behind.n && !done; k++)
+                        if (b_out->board[behind.tos[k]] == -p) {
+                            RemovePiece(b_out, GetPBoard(b_out, behind.tos[k]));
+                            done = true;
+                        }
+                    if (!done)
+                        Panic(false, "OFFBOARD E.P. capture");
+                    captured = captured || done;
+                    move->move_symbol = 'e';
+                    complex = true;
+                }
+            }
+
+            // Step 8: promotion.
+            if (DetectPromotion(b_out, p, to, move)) {
+                int made = GetPromotedPiece(move);
+                ChangePiece(b_out, GetPBoard(b_out, to), p > 0 ? made : -made);
+                b_out->flags |= p > 0 ? 0x800 : 0x1000;
+                complex = true;
+            }
+
+            // Step 9: the en-passant square of the reply.
+            b_out->hash1 ^= b_in->enpassant << 8;
+            b_out->enpassant = 0;
+            if (state.dmode == 2) {
+                if (p == W_PAWN && to == from + 2 && (b_in->topieces[from + 1] & BLACK_PAWN_SLOTS))
+                    b_out->enpassant = from + 1;
+                if (p == B_PAWN && to + 2 == from && (b_in->topieces[from - 1] & WHITE_PAWN_SLOTS))
+                    b_out->enpassant = from - 1;
+            } else if (pawn_moved) {
+                int dir = p > 0 ? NORTH : SOUTH;
+                if (PawnMovedTwoSteps(b_in, to, from, dir) && PawnToEastWest(b_in, to, -p)) {
+                    SQ_T room[7];
+                    BTO_T passed = {0, room};
+                    if (DirTo(b_in, from, dir, &passed) && passed.tos[0] < 64)
+                        b_out->enpassant = passed.tos[0];
+                    else if (p > 0)
+                        Panic(true, "error 2 in EP DoMove");
+                }
+            }
+            b_out->hash1 ^= b_out->enpassant << 8;
+
+            // Step 10: castling and the rights it keeps.
+            uint32_t rights = b_out->flags & 0xF;
+            if (rights) {
+                b_out->hash1 ^= rights << 16;
+                bool plain = state.dmode == 2;
+                char sym = move->move_symbol;
+                if (abs(p) == W_KING) {
+                    if (plain && (to == from + 16 || to + 16 == from)) {
+                        SQ_T rook_from = to > from ? from + 24 : from - 32;
+                        SQ_T rook_to = to > from ? from + 8 : from - 8;
+                        if (PS_T* rook = GetPBoard(b_out, rook_from))
+                            MovePiece(b_out, rook, rook_to);
+                        complex = true;
+                    } else if (!plain && sym == 'S' && to == (p > 0 ? D1 : D8)) {
+                        // The king stepped onto its rook; the rook comes back
+                        // beside it in the slot it had.
+                        PS_T* slot = castle_slot ? castle_slot : &b_out->pieces[p > 0 ? 2 : 18];
+                        AddPiece(b_out, p > 0 ? W_ROOK : B_ROOK, p > 0 ? C1 : C8, slot);
+                        complex = true;
+                    } else if (!plain && sym == 'L' && to == (p > 0 ? B1 : B8)) {
+                        SQ_T rook_from = p > 0 ? A1 : A8;
+                        if (PS_T* rook = GetPBoard(b_out, rook_from))
+                            MovePiece(b_out, rook, p > 0 ? C1 : C8);
+                        else
+                            Panic(false, p > 0 ? "w" : "b");
+                        complex = true;
+                    }
+                    SQ_T home = plain ? (p > 0 ? E1 : E8) : (p > 0 ? C1 : C8);
+                    bool castled = from == home && (plain ? (to == from + 16 || to + 16 == from)
+                                                          : (to == from - 8 || to == from + 8));
+                    if (castled)
+                        b_out->flags |= p > 0 ? 0x10 : 0x20;
+                }
+                b_out->flags &= ~RightsLost(p, from, to, captured);
+                b_out->hash1 ^= (b_out->flags & 0xF) << 16;
+                if ((b_out->flags & 0xF) != (b_in->flags & 0xF))
+                    complex = true;
+            }
+        }
+    }
+
+    // Step 11: counters, the key history and the link to the old position.
+    b_out->fifty_count = (captured || pawn_moved) ? 1 : b_in->fifty_count + 1;
+    uint32_t* history = LineHashList();
+    if (b_in->move_num >= 0 && b_in->move_num + 1 < MAX_GAME_PLIES) {
+        history[b_in->move_num] = b_in->hash1;
+        history[b_in->move_num + 1] = b_out->hash1;
+    }
+    b_out->move_num = b_in->move_num + 1;
+    b_out->winner = b_in->winner;
+    b_out->num_moves = 0;
+    b_out->moves = nullptr;
+    b_out->oldb = in_place ? nullptr : b_in;
+    b_out->hash1 ^= 1;
+
+    // Step 12: a simple move leaves the maps for the second half.
+    if (!complex) {
+        b_out->flags |= NEED_PART2;
+        return 1;
+    }
+    b_out->flags &= ~NEED_PART2;
+    if (ab < 0)
+        RegenToPieces(b_out);
+    return Verdict(b_out, move, white);
+}
+
+int DoMovePart2(POS_T* b, MOVE_T* move)
+{
+    if (!(b->flags & NEED_PART2))
+        return 1;
+    b->flags &= ~NEED_PART2;
+    UpdateMoves(b, b->oldb, &b->last_move);
+    if (state.dmode != 2)
+        b->oldb = nullptr;  // the tri-dimensional maps are always rebuilt whole
+    return Verdict(b, move, IsBlacksMove(b));
+}
+
+int DoMove(POS_T* b_out, POS_T* b_in, MOVE_T* move)
+{
+    return DoMovePart1(b_out, b_in, move) && DoMovePart2(b_out, move);
+}

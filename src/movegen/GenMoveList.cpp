@@ -1,0 +1,25 @@
+// The move list of one search ply, in a buffer that lives for the whole run.
+#include "movegen/movegen.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+// Each thread searches with buffers of its own.
+static thread_local std::vector<std::unique_ptr<MOVE_T[]>> move_lists;
+
+void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv)
+{
+    (void)m1;
+    (void)testv;
+    if (ply < 0)
+        ply = 0;
+    while ((int)move_lists.size() <= ply) {
+        if (eval_show)
+            printf("\nGenMoveList alloc");
+        for (int k = 0; k < 30; k++)
+            move_lists.emplace_back(new MOVE_T[MAX_MOVES]);
+    }
+    b->moves = move_lists[ply].get();
+    b->num_moves = GetMoveCount(b, b->moves);
+}
