@@ -1,19 +1,48 @@
 // The sixteen step directions: their order in the tables and their steps.
 #include "board/board.h"
 
-int DirIndex(int direction)
-{
-    for (int i = 0; i < NUM_DIRS; i++)
-        if (dir_order[i] == direction)
-            return i;
-    return -1;
-}
+namespace {
+
+struct DirFacts {
+    signed char index[35];  // by direction + 17; -1 for no direction
+    signed char file[35], rank[35];
+};
 
 // A direction value is column step x 8 + row step, with row steps of -2..2.
-int DirRankStep(int direction)
+DirFacts MakeFacts()
 {
-    int r = ((direction % 8) + 8) % 8;
-    return r > 2 ? r - 8 : r;
+    DirFacts f;
+    for (int v = -17; v <= 17; v++) {
+        f.index[v + 17] = -1;
+        int r = ((v % 8) + 8) % 8;
+        r = r > 2 ? r - 8 : r;
+        f.rank[v + 17] = (signed char)r;
+        f.file[v + 17] = (signed char)((v - r) / 8);
+    }
+    for (int i = 0; i < NUM_DIRS; i++)
+        f.index[dir_order[i] + 17] = (signed char)i;
+    return f;
 }
 
-int DirFileStep(int direction) { return (direction - DirRankStep(direction)) / 8; }
+const DirFacts& Facts()
+{
+    static const DirFacts facts = MakeFacts();
+    return facts;
+}
+
+}  // namespace
+
+int DirIndex(int direction)
+{
+    return direction >= -17 && direction <= 17 ? Facts().index[direction + 17] : -1;
+}
+
+int DirRankStep(int direction)
+{
+    return direction >= -17 && direction <= 17 ? Facts().rank[direction + 17] : 0;
+}
+
+int DirFileStep(int direction)
+{
+    return direction >= -17 && direction <= 17 ? Facts().file[direction + 17] : 0;
+}

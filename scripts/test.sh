@@ -1,0 +1,34 @@
+#!/bin/bash
+# Installs what the build and the tests need (Debian 12, as root), builds the
+# project and runs the whole test suite, the window tests on a private X
+# server included. Exits non-zero when anything fails.
+#
+#   SKIP_APT=1         do not install packages
+#   BUILD_DIR=dir      build tree (default: build)
+#   CMAKE_ARGS="..."   extra configure options, e.g. -DVORNAK_ASAN=ON
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    build-essential cmake pkg-config
+    libsdl2-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libgtest-dev
+    xvfb xauth xfonts-base xdotool x11-utils imagemagick
+)
+
+if [ -z "${SKIP_APT:-}" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q
+        apt-get install -y -q --no-install-recommends "${PACKAGES[@]}"
+    else
+        echo "test.sh: not root, packages not installed: ${PACKAGES[*]}" >&2
+    fi
+fi
+
+BUILD_DIR=${BUILD_DIR:-build}
+JOBS=$(nproc)
+# shellcheck disable=SC2086  # CMAKE_ARGS is a list of options
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON ${CMAKE_ARGS:-}
+cmake --build "$BUILD_DIR" -j "$JOBS"
+cd "$BUILD_DIR"
+ctest --output-on-failure -j "$JOBS"

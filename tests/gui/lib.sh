@@ -1,0 +1,300 @@
+# GUI test harness, sourced by the tests of this directory.
+#
+# Gives each test a private X server (Xvfb picks a free display), runs the
+# program in a fresh working directory in its own process group with its
+# console captured, drives it with xdotool and takes screenshots. Whatever it
+# started is stopped on success, on failure and on interrupt.
+#
+# Usage:  source lib.sh; gui_begin; ...write files into "$GUI_WORK"...;
+#         gui_start /path/to/vornak; gui_wait_window; gui_key q; gui_expect_exit 0;
+#         gui_end
+
+set -u
+
+GUI_TMP=""        # scratch directory of this test
+GUI_WORK=""       # the program's working directory (inside GUI_TMP)
+GUI_CONSOLE=""    # the program's standard output
+XVFB_PID=""
+PROG_PID=""       # the program; also the id of its process group
+PROG_PGID=""
+PROG_STATUS=""    # exit status once the program has been reaped
+GUI_WID=""        # the program's window
+
+GUI_WINDOW_NAME='^Vornak 2\.98f$'
+GUI_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+gui_log() { echo "[gui] $*" >&2; }
+
+gui_fail()
+{
+    echo "FAIL: $*" >&2
+    if [ -n "$GUI_CONSOLE" ] && [ -f "$GUI_CONSOLE" ]; then
+        echo "----- program console -----" >&2
+        cat "$GUI_CONSOLE" >&2
+        echo >&2
+        echo "----- program stderr -----" >&2
+        cat "$GUI_TMP/stderr.txt" >&2 2>/dev/null
+        echo "----- X server ${DISPLAY:-} (pid ${XVFB_PID:-}) -----" >&2
+        cat "$GUI_TMP/xvfb.log" >&2 2>/dev/null
+        echo "---------------------------" >&2
+    fi
+    exit 1
+}
+
+# A tool is missing: a skip on a developer's machine, a failure in CI.
+gui_require()
+{
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            if [ "${CI:-}" = "true" ]; then
+                gui_fail "required tool '$tool' is not installed"
+            fi
+            echo "SKIP: '$tool' is not installed" >&2
+            exit 77
+        fi
+    done
+}
+
+# Alive and not a zombie. A zombie still answers kill -0, so look at /proc.
+gui_alive()
+{
+    local pid=$1 st
+    [ -r "/proc/$pid/stat" ] || return 1
+    st=$(sed 's/^.*) //' "/proc/$pid/stat" 2>/dev/null | cut -d' ' -f1)
+    [ -n "$st" ] && [ "$st" != Z ]
+}
+
+# Live (non-zombie) members of a process group.
+gui_group_members()
+{
+    ps -e -o pgid=,pid=,stat=,comm= | awk -v g="$1" '$1 == g && $3 !~ /^Z/ { print $2, $4 }'
+}
+
+gui_stop_program()
+{
+    [ -n "$PROG_PGID" ] || return 0
+    local i
+    if [ -n "$(gui_group_members "$PROG_PGID")" ]; then
+        kill -TERM -- "-$PROG_PGID" 2>/dev/null
+        for i in $(seq 30); do
+            [ -z "$(gui_group_members "$PROG_PGID")" ] && break
+            sleep 0.1
+        done
+        kill -KILL -- "-$PROG_PGID" 2>/dev/null
+    fi
+    if [ -n "$PROG_PID" ]; then
+        wait "$PROG_PID" 2>/dev/null
+        PROG_PID=""
+    fi
+}
+
+gui_stop_xvfb()
+{
+    [ -n "$XVFB_PID" ] || return 0
+    local i
+    kill -TERM "$XVFB_PID" 2>/dev/null
+    for i in $(seq 30); do
+        gui_alive "$XVFB_PID" || break
+        sleep 0.1
+    done
+    kill -KILL "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+}
+
+gui_cleanup()
+{
+    local rc=$?
+    trap - EXIT INT TERM HUP
+    gui_stop_program
+    gui_stop_xvfb
+    if [ -n "$GUI_TMP" ]; then
+        if [ "$rc" -eq 0 ] || [ -z "${GUI_KEEP:-}" ]; then
+            rm -rf "$GUI_TMP"
+        else
+            gui_log "scratch directory kept: $GUI_TMP"
+        fi
+    fi
+    exit "$rc"
+}
+
+# Starts the X server and prepares the scratch directories.
+gui_begin()
+{
+    gui_require Xvfb xdotool import /usr/bin/convert ps awk
+    trap gui_cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    trap 'exit 129' HUP
+    GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vornak-gui.XXXXXX") || gui_fail "mktemp"
+    GUI_WORK="$GUI_TMP/work"
+    GUI_CONSOLE="$GUI_TMP/console.txt"
+    mkdir -p "$GUI_WORK"
+
+    # -displayfd: the server chooses a free display and writes its number
+    # once it accepts connections.
+    : >"$GUI_TMP/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$GUI_TMP/display" >"$GUI_TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local i num=""
+    for i in $(seq 100); do
+        num=$(head -n1 "$GUI_TMP/display" 2>/dev/null)
+        [ -n "$num" ] && break
+        gui_alive "$XVFB_PID" || break
+        sleep 0.1
+    done
+    if [ -z "$num" ]; then
+        cat "$GUI_TMP/xvfb.log" >&2
+        gui_fail "Xvfb did not start"
+    fi
+    export DISPLAY=":$num"
+    unset XAUTHORITY
+}
+
+# Runs the program in GUI_WORK in a process group of its own.
+gui_start()
+{
+    # In sanitizer builds: the GL driver is unloaded at exit and leaves
+    # allocations that LeakSanitizer cannot attribute; the unit tests check
+    # leaks of our own code.
+    export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+    export TSAN_OPTIONS=${TSAN_OPTIONS:-suppressions=$GUI_DIR/tsan.supp}
+    (cd "$GUI_WORK" && exec setsid "$@" >"$GUI_CONSOLE" 2>"$GUI_TMP/stderr.txt" </dev/null) &
+    PROG_PID=$!
+    # The subshell execs setsid, which execs the program without forking
+    # because a background job is not a group leader: $! is the program.
+    local i pgid=""
+    for i in $(seq 50); do
+        pgid=$(ps -o pgid= -p "$PROG_PID" 2>/dev/null | tr -d ' ')
+        [ "$pgid" = "$PROG_PID" ] && break
+        sleep 0.02
+    done
+    PROG_PGID=$PROG_PID
+    [ "$pgid" = "$PROG_PID" ] || gui_fail "the program did not get a process group of its own"
+}
+
+# The program's console so far, byte for byte.
+gui_console()
+{
+    cat "$GUI_CONSOLE" 2>/dev/null
+}
+
+# Waits until the program's window is mapped; fails if the program dies first.
+gui_wait_window()
+{
+    local limit=${1:-30} i
+    for i in $(seq $((limit * 10))); do
+        if ! gui_alive "$PROG_PID"; then
+            gui_alive "$XVFB_PID" || gui_fail "the X server $DISPLAY died before the window appeared"
+            gui_fail "the program ended before its window appeared"
+        fi
+        GUI_WID=$(timeout 5 xdotool search --onlyvisible --name "$GUI_WINDOW_NAME" 2>/dev/null | head -n1)
+        if [ -n "$GUI_WID" ]; then
+            timeout 5 xdotool windowfocus --sync "$GUI_WID" || gui_fail "cannot focus the window"
+            return 0
+        fi
+        sleep 0.1
+    done
+    gui_fail "no window named '$GUI_WINDOW_NAME' within ${limit}s"
+}
+
+# Types keys (xdotool key names) into the focused window.
+gui_key()
+{
+    timeout 10 xdotool key --delay 30 "$@" || gui_fail "xdotool key $*"
+}
+
+# Waits until the console contains the text (a bash string; use $'..' for
+# escapes).
+gui_wait_output()
+{
+    local text=$1 limit=${2:-20} i
+    for i in $(seq $((limit * 20))); do
+        [[ "$(gui_console; echo .)" == *"$text"* ]] && return 0
+        sleep 0.05
+    done
+    gui_fail "console never showed: $(printf %q "$text")"
+}
+
+# Fails unless the console holds the texts in this order.
+gui_expect_in_order()
+{
+    local rest text
+    rest="$(gui_console; echo .)"
+    for text in "$@"; do
+        [[ "$rest" == *"$text"* ]] || gui_fail "console lacks, at or after the previous item: $(printf %q "$text")"
+        rest=${rest#*"$text"}
+    done
+}
+
+gui_expect_absent()
+{
+    local text
+    for text in "$@"; do
+        [[ "$(gui_console; echo .)" != *"$text"* ]] || gui_fail "console unexpectedly shows: $(printf %q "$text")"
+    done
+}
+
+# Waits for the program to end and checks its exit status and that nothing of
+# its process group is left.
+gui_expect_exit()
+{
+    local want=$1 limit=${2:-20} i
+    for i in $(seq $((limit * 20))); do
+        gui_alive "$PROG_PID" || break
+        sleep 0.05
+    done
+    gui_alive "$PROG_PID" && gui_fail "the program did not end within ${limit}s"
+    wait "$PROG_PID"
+    PROG_STATUS=$?
+    PROG_PID=""
+    [ "$PROG_STATUS" -eq "$want" ] || gui_fail "exit status $PROG_STATUS, expected $want"
+    local left
+    for i in $(seq 20); do
+        left=$(gui_group_members "$PROG_PGID")
+        [ -z "$left" ] && return 0
+        sleep 0.05
+    done
+    gui_fail "processes left behind: $left"
+}
+
+# Stops the X server and checks that nothing this test started is left.
+gui_end()
+{
+    local xvfb=$XVFB_PID
+    gui_stop_program
+    gui_stop_xvfb
+    [ -z "$PROG_PGID" ] || [ -z "$(gui_group_members "$PROG_PGID")" ] || gui_fail "program processes left behind"
+    ! gui_alive "$xvfb" || gui_fail "the X server is still running"
+}
+
+gui_expect_running()
+{
+    gui_alive "$PROG_PID" || gui_fail "the program is no longer running"
+}
+
+# Screenshot of the whole screen.
+gui_screenshot()
+{
+    timeout 20 import -window root "$1" || gui_fail "screenshot failed"
+}
+
+# Window position on the screen: sets GUI_WX, GUI_WY.
+gui_window_origin()
+{
+    local geo
+    geo=$(timeout 5 xdotool getwindowgeometry --shell "$GUI_WID") || gui_fail "no window geometry"
+    GUI_WX=$(echo "$geo" | sed -n 's/^X=//p')
+    GUI_WY=$(echo "$geo" | sed -n 's/^Y=//p')
+}
+
+# True when the region (WxH+X+Y) of the image contains the exact colour
+# (#RRGGBB).
+gui_region_has_color()
+{
+    local image=$1 region=$2 color=$3
+    /usr/bin/convert "$image" -crop "$region" +repage -unique-colors txt:- 2>/dev/null \
+        | grep -qi -- "$color"
+}
