@@ -22,6 +22,7 @@ void EstimateGameStage(POS_T* b, int root_node)
     else
         stage = OPENING;
     b->stage = stage;
+    coefficients = new_coefficients + stage * STAGE_COEFFICIENTS;
     b->piece_change |= 0x10001 | (b->piece_mask & 0x20002);
     if (stage != stored_stage) {
         stored_stage = stage;

@@ -29,3 +29,6 @@ void SetLineHashList(uint32_t* list);
 extern unsigned char white_pawn_loc[8], black_pawn_loc[8];  // row by column, 0 when none
 int GetControl(POS_T* b, uint32_t topieces, int piece, SQ_T sq);
 void BuildPawnLoc(POS_T* b);
+ETYPE_T BoardControl1(POS_T* b);
+ETYPE_T BoardControl2(POS_T* b);
+void UpdatePawns(POS_T* b);

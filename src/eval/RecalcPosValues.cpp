@@ -1,0 +1,43 @@
+// Which king-shelter tables the control values use: a castled king's wing
+// is worth more to its owner while queens are on the board.
+#include "eval/eval.h"
+
+namespace {
+const ETYPE_T null_pos_value[64] = {};
+thread_local ETYPE_T black_king_side[64], black_queen_side[64];
+}  // namespace
+
+thread_local const ETYPE_T* sq_p1 = null_pos_value;
+thread_local const ETYPE_T* sq_p2 = null_pos_value;
+thread_local int new_pos_values = 0;
+
+void RecalcPosValues(POS_T* b)
+{
+    sq_p1 = sq_p2 = null_pos_value;
+    uint32_t f = 0;
+    if (b->material_mask & 0x20002) {
+        SQ_T wk = b->pieces[W_KING_SLOT].pos, bk = b->pieces[B_KING_SLOT].pos;
+        if (wk < 64 && XPOS(wk) >= 4 && YPOS(wk) <= 2) {
+            sq_p1 = coefficients + 253;
+            f = 0x8000;
+        } else if (wk < 64 && XPOS(wk) <= 2 && YPOS(wk) <= 2) {
+            sq_p1 = coefficients + 317;
+            f = 0x10000;
+        }
+        if (bk < 64 && XPOS(bk) >= 4 && YPOS(bk) >= 5) {
+            sq_p2 = black_king_side;
+            f |= 0x20000;
+        } else if (bk < 64 && XPOS(bk) <= 2 && YPOS(bk) >= 5) {
+            sq_p2 = black_queen_side;
+            f |= 0x40000;
+        }
+    }
+    if ((b->flags & 0x78000) != f) {
+        for (int i = 0; i < 64; i++) {
+            black_king_side[i] = coefficients[253 + (i ^ 7)];
+            black_queen_side[i] = coefficients[317 + (i ^ 7)];
+        }
+        new_pos_values = 1;
+        b->flags = (b->flags & ~0x78000u) | f;
+    }
+}
