@@ -13,10 +13,18 @@
 
 namespace {
 
-std::mutex bc_mutex;
-std::unordered_map<int, BC_T*> bc_stored;  // grows without bound
-int bc_index = 0;                          // tables built
-std::atomic<unsigned> bc_generation{1};    // changes when the cache is emptied
+// Never destroyed: the tables outlive every position that may point at them.
+struct Cache {
+    std::mutex mutex;
+    std::unordered_map<int, BC_T*> stored;  // grows without bound
+    int index = 0;                          // tables built
+};
+Cache& TheCache()
+{
+    static Cache* cache = new Cache;
+    return *cache;
+}
+std::atomic<unsigned> bc_generation{1};  // changes when the cache is emptied
 
 struct NearTable {
     int key;
@@ -156,35 +164,38 @@ BC_T* FindBoardConfig(POS_T* b)
         if (!IsPin(b->whereis_board[i]))
             Panic(true, "Bad outer board @ DirTo");
     int key = BoardConfigKey(b);
-    std::lock_guard<std::mutex> lock(bc_mutex);
-    auto found = bc_stored.find(key);
-    if (found != bc_stored.end())
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    auto found = cache.stored.find(key);
+    if (found != cache.stored.end())
         return found->second;
     BC_T* t = new BC_T;
-    bc_index++;
+    cache.index++;
     if (eval_show)
-        printf("\nBuilding %s #%d", GetAttackBoardString(b), bc_index);
+        printf("\nBuilding %s #%d", GetAttackBoardString(b), cache.index);
     BuildTable(t, b->whereis_board);
     t->key = key;
-    bc_stored[key] = t;
+    cache.stored[key] = t;
     return t;
 }
 
 int BoardConfigCount()
 {
-    std::lock_guard<std::mutex> lock(bc_mutex);
-    return bc_index;
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    return cache.index;
 }
 
 // Only while no other thread looks up directions (a new game stops the
 // thinking thread first): the tables are freed.
 void ResetBoardConfigCache()
 {
-    std::lock_guard<std::mutex> lock(bc_mutex);
-    for (auto& kv : bc_stored)
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> lock(cache.mutex);
+    for (auto& kv : cache.stored)
         delete kv.second;
-    bc_stored.clear();
-    bc_index = 0;
+    cache.stored.clear();
+    cache.index = 0;
     bc_generation++;
 }
 

@@ -101,6 +101,12 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
         b_out->whereis_board[ab] = (ABWHERE_E)move->to;
         if (DetectPromoteAttackBoard(b_out, move) && PromoteAttackBoard(b_out, move->piece_moving, move))
             b_out->flags |= b_out->whites_board[ab] ? 0x800 : 0x1000;
+        // Which pawns stand one step before promotion depends on where the
+        // boards stand.
+        b_out->pawns7th = 0;
+        for (int slot = 0; slot < 32; slot++)
+            if (abs(b_out->pieces[slot].p) == W_PAWN)
+                DetectPromotionImminent(b_out, b_out->pieces[slot].p, b_out->pieces[slot].pos, 1u << slot);
         b_out->hash1 ^= b_in->enpassant << 8;
         b_out->enpassant = 0;
         if (RegenToPieces(b_out))
