@@ -9,13 +9,38 @@
 
 namespace {
 
-void PG_UTP(POS_T* b, int pi, int delta)
+// The step lists of the position's configuration, looked up once per piece
+// rather than once per step.
+struct Steps {
+    POS_T* b;
+    const BC_T* table;  // null in the plain game
+    SQ_T plain[1];
+
+    explicit Steps(POS_T* pos) : b(pos), table(state.dmode == 2 ? nullptr : ConfigTable(pos)) {}
+
+    unsigned Get(SQ_T from, int dir, const SQ_T** out)
+    {
+        if (table) {
+            const BTO_T* list = table->List(DirIndex(dir), from);
+            *out = list->tos;
+            return list->n;
+        }
+        SQ_T room[7];
+        BTO_T t = {0, room};
+        unsigned n = (unsigned)DirTo(b, from, dir, &t);
+        plain[0] = t.tos[0];
+        *out = plain;
+        return n;
+    }
+};
+
+void PG_UTP(Steps& steps, int pi, int delta)
 {
-    SQ_T room[7];
-    BTO_T t = {0, room};
-    DirTo(b, b->pieces[pi].pos, delta, &t);
-    for (unsigned k = 0; k < t.n; k++)
-        b->topieces[t.tos[k]] |= 1u << pi;
+    POS_T* b = steps.b;
+    const SQ_T* tos;
+    unsigned n = steps.Get(b->pieces[pi].pos, delta, &tos);
+    for (unsigned k = 0; k < n; k++)
+        b->topieces[tos[k]] |= 1u << pi;
 }
 
 // Level flags of a tri-dimensional line, per call so that two threads may
@@ -25,20 +50,20 @@ struct Line3D {
     int one_more_step;
 };
 
-SQ_T PG_UTP3DCont(POS_T* b, Line3D* line, SQ_T from, int delta, uint32_t mask, bool reset)
+SQ_T PG_UTP3DCont(Steps& steps, Line3D* line, SQ_T from, int delta, uint32_t mask, bool reset)
 {
+    POS_T* b = steps.b;
     if (reset) {
         for (bool& ok : line->level_ok)
             ok = true;
         line->one_more_step = 0;
     }
-    SQ_T room[7];
-    BTO_T t = {0, room};
-    DirTo(b, from, delta, &t);
+    const SQ_T* tos;
+    unsigned n = steps.Get(from, delta, &tos);
     bool marked = false;
     SQ_T cont = NO_SQUARE;
-    for (unsigned k = 0; k < t.n; k++) {
-        SQ_T to = t.tos[k];
+    for (unsigned k = 0; k < n; k++) {
+        SQ_T to = tos[k];
         int level = GetLevel(b, to) & 7;
         if (line->level_ok[level]) {
             b->topieces[to] |= mask;
@@ -55,8 +80,9 @@ SQ_T PG_UTP3DCont(POS_T* b, Line3D* line, SQ_T from, int delta, uint32_t mask, b
     return line->one_more_step ? NO_SQUARE : cont;
 }
 
-void PG_UTPCont(POS_T* b, int maxsteps, int pi, int delta)
+void PG_UTPCont(Steps& steps, int maxsteps, int pi, int delta)
 {
+    POS_T* b = steps.b;
     uint32_t mask = 1u << pi;
     SQ_T origin = b->pieces[pi].pos, sq = origin;
     if (state.dmode == 2) {
@@ -77,8 +103,8 @@ void PG_UTPCont(POS_T* b, int maxsteps, int pi, int delta)
         return;
     }
     Line3D line;
-    for (SQ_T s = PG_UTP3DCont(b, &line, sq, delta, mask, true); s != NO_SQUARE;
-         s = PG_UTP3DCont(b, &line, s, delta, mask, false)) {
+    for (SQ_T s = PG_UTP3DCont(steps, &line, sq, delta, mask, true); s != NO_SQUARE;
+         s = PG_UTP3DCont(steps, &line, s, delta, mask, false)) {
     }
 }
 
@@ -202,42 +228,43 @@ void PG_Jump(POS_T* b, int pi)
 
 void PieceGenerate(POS_T* b, int pi)
 {
+    Steps steps(b);
     b->piece_change |= 1u << pi;
     const PS_T& piece = b->pieces[pi];
     int x = XPOS(piece.pos), y = YPOS(piece.pos);
     switch (abs(piece.p)) {
     case W_PAWN:
         if (piece.p > 0) {
-            PG_UTP(b, pi, NORTH_WEST);
-            PG_UTP(b, pi, NORTH_EAST);
+            PG_UTP(steps, pi, NORTH_WEST);
+            PG_UTP(steps, pi, NORTH_EAST);
         } else {
-            PG_UTP(b, pi, SOUTH_WEST);
-            PG_UTP(b, pi, SOUTH_EAST);
+            PG_UTP(steps, pi, SOUTH_WEST);
+            PG_UTP(steps, pi, SOUTH_EAST);
         }
         break;
     case W_KNIGHT:
         for (int d : {N_N_E, S_S_E, E_N_E, E_S_E, S_S_W, N_N_W, W_S_W, W_N_W})
-            PG_UTP(b, pi, d);
+            PG_UTP(steps, pi, d);
         break;
     case W_BISHOP:
     case W_QUEEN:
-        PG_UTPCont(b, imin(7 - x, 7 - y), pi, NORTH_EAST);
-        PG_UTPCont(b, imin(x, 7 - y), pi, NORTH_WEST);
-        PG_UTPCont(b, imin(x, y), pi, SOUTH_WEST);
-        PG_UTPCont(b, imin(7 - x, y), pi, SOUTH_EAST);
+        PG_UTPCont(steps, imin(7 - x, 7 - y), pi, NORTH_EAST);
+        PG_UTPCont(steps, imin(x, 7 - y), pi, NORTH_WEST);
+        PG_UTPCont(steps, imin(x, y), pi, SOUTH_WEST);
+        PG_UTPCont(steps, imin(7 - x, y), pi, SOUTH_EAST);
         if (abs(piece.p) == W_BISHOP)
             break;
         [[fallthrough]];
     case W_ROOK:
-        PG_UTPCont(b, 7 - y, pi, NORTH);
-        PG_UTPCont(b, x, pi, WEST);
-        PG_UTPCont(b, y, pi, SOUTH);
-        PG_UTPCont(b, 7 - x, pi, EAST);
+        PG_UTPCont(steps, 7 - y, pi, NORTH);
+        PG_UTPCont(steps, x, pi, WEST);
+        PG_UTPCont(steps, y, pi, SOUTH);
+        PG_UTPCont(steps, 7 - x, pi, EAST);
         PG_Jump(b, pi);
         break;
     case W_KING:
         for (int d : {NORTH, NORTH_EAST, EAST, SOUTH_EAST, SOUTH, SOUTH_WEST, WEST, NORTH_WEST})
-            PG_UTP(b, pi, d);
+            PG_UTP(steps, pi, d);
         break;
     default:
         Panic(true, "PieceGenerate: unknown pi");
