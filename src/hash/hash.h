@@ -37,6 +37,13 @@ public:
     unsigned int GetIndex(POS_T* b);
     HASHENTRY_T* GetHashEntry(unsigned long hashindex);
     HASHENTRY_T* FetchHash(POS_T* b);
+    int CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* move);
+    int CheckHash2(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v);
+    int CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* m1);
+    void HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, MOVE_T* move);
+    int HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv);
+    void HashChangeTag(int move_num);
+    char* HashStats();
     void AddHash(POS_T* b, SQ_T pos, int p);
     void RemoveHash(POS_T* b, SQ_T pos, int p);
     void HashReset();
@@ -44,6 +51,13 @@ public:
 };
 
 extern HASH_C hash_c;
+
+// Ages the ordering tables at the start of a search.
+void OrderClear(int move_num);
+
+// 1 when the position stood `repeats` times before in the line (or the
+// fifty-move count has run out).
+int CheckRepetition(POS_T* b, int repeats);
 
 // The classic C library generator, reproduced so that the key numbers (and
 // with them saved games and search results) are the same on every platform.

@@ -1,0 +1,75 @@
+// Looking one move ahead through the table: a child whose stored upper bound
+// already refutes the test proves a lower bound here without a search. The
+// child's keys are estimated first, so a move is made only when its entry
+// promises the cutoff.
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+
+#include <memory>
+
+namespace {
+
+// The child's keys, ignoring promotion, en passant and castling.
+void EstimateChildKeys(POS_T* b, const MOVE_T* m)
+{
+    if (m->from < 64 && b->board[m->from])
+        hash_c.RemoveHash(b, m->from, b->board[m->from]);
+    if (m->to < 64 && b->board[m->to])
+        hash_c.RemoveHash(b, m->to, b->board[m->to]);
+    if (m->from < 64 && m->to < 64 && b->board[m->from])
+        hash_c.AddHash(b, m->to, b->board[m->from]);
+    b->hash1 ^= 1;
+}
+
+}  // namespace
+
+int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v,
+                         MOVE_T* m1)
+{
+    ETYPE_T child_test = flip(testv);
+    int cutoff = 0;
+    std::unique_ptr<POS_T> child(new POS_T);
+    for (int i = 0; i < num_moves; i++) {
+        MOVE_T* m = &moves[i];
+        if (!IsValidMove(b, *m)) {
+            Panic(false, "Bad move at CheckHashEtc");
+            continue;
+        }
+        uint32_t h1 = b->hash1, h2 = b->hash2;
+        EstimateChildKeys(b, m);
+        ETYPE_T w;
+        bool promising = CheckHash2(b, depth - 1, child_test, &w);
+        b->hash1 = h1;
+        b->hash2 = h2;
+        if (!promising)
+            continue;
+        MOVE_T made = *m;
+        if (!DoMove(child.get(), b, &made) || CheckRepetition(child.get(), 1))
+            continue;
+        if (CheckHash2(child.get(), depth - 1, child_test, &w) && (!cutoff || -w > *v)) {
+            cutoff = 1;
+            *v = -w;
+            if (m1)
+                *m1 = *m;
+        }
+    }
+    return cutoff;
+}
+
+int HASH_C::HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv)
+{
+    ETYPE_T child_test = flip(testv);
+    uint32_t h1 = b->hash1, h2 = b->hash2;
+    EstimateChildKeys(b, move);
+    HASHENTRY_T* e = FetchHash(b);
+    b->hash1 = h1;
+    b->hash2 = h2;
+    if (!e)
+        return 0;
+    if (e->low >= child_test)
+        return -((e->low - child_test) / 5000) - 1;
+    if (e->high < child_test)
+        return (child_test - e->high) / 5000 + 1;
+    return 0;
+}

@@ -1,0 +1,89 @@
+// Storing the result of a zero-window test: a fail-high is a lower bound and
+// brings its move, a fail-low an upper bound. Each bound keeps its own depth,
+// which is what lets MTD(f) reuse them from test to test.
+#include "hash/hash.h"
+
+namespace {
+int Deepest(const HASHENTRY_T& e) { return e.depth_low > e.depth_high ? e.depth_low : e.depth_high; }
+bool Holds(const HASHENTRY_T& e, const POS_T* b) { return e.hash1 == b->hash1 && e.hash2 == b->hash2; }
+}  // namespace
+
+void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, MOVE_T* move)
+{
+    if (depth < 0)
+        depth = 0;
+    if (depth > 255)
+        depth = 255;
+    unsigned i = GetIndex(b);
+    HASHENTRY_T& e0 = hash_table[i];
+    HASHENTRY_T& e1 = hash_table[i + 1];
+    HASHENTRY_T* t;
+    // Choosing the slot: the position's own entry (moved to the front when
+    // it is the deeper one), else the front unless it is a deeper entry of
+    // this search, which pushes the new result to the back.
+    if (Holds(e0, b)) {
+        t = &e0;
+    } else if (Holds(e1, b)) {
+        if (Deepest(e1) >= Deepest(e0)) {
+            HASHENTRY_T swap = e0;
+            e0 = e1;
+            e1 = swap;
+            t = &e0;
+        } else {
+            t = &e1;
+        }
+    } else if (e0.tag == hash_tag && Deepest(e0) > depth) {
+        if (depth == 0 && Deepest(e1) > 0 && e1.tag == hash_tag)
+            return;
+        t = &e1;
+    } else {
+        e1 = e0;
+        t = &e0;
+    }
+
+    t->tag = hash_tag;
+    bool lower = evaluation >= testv;
+    if (Holds(*t, b)) {
+        int d = lower ? t->depth_low : t->depth_high;
+        if (d > depth)
+            bad_updates++;
+        else if (d > 0)
+            good_updates++;
+    } else {
+        t->depth_low = t->depth_high = 0;
+        t->low = -NO_VALUE;
+        t->high = NO_VALUE;
+        t->hash1 = b->hash1;
+        t->hash2 = b->hash2;
+        t->from = t->to = 0;
+    }
+    if (lower) {
+        if (move) {
+            t->from = move->from;
+            t->to = move->to;
+        }
+        int old_depth = t->depth_low;
+        t->depth_low = (uint8_t)depth;
+        t->low = evaluation;
+        if (t->high < t->low) {
+            if (old_depth == depth && t->depth_high == depth) {
+                t->high = t->low;
+            } else {
+                t->high = NO_VALUE;
+                t->depth_high = 0;
+            }
+        }
+    } else {
+        int old_depth = t->depth_high;
+        t->depth_high = (uint8_t)depth;
+        t->high = evaluation;
+        if (t->high < t->low) {
+            if (old_depth == depth && t->depth_low == depth) {
+                t->low = t->high;
+            } else {
+                t->low = -NO_VALUE;
+                t->depth_low = 0;
+            }
+        }
+    }
+}
