@@ -4,6 +4,20 @@
 
 #include <cstdio>
 
+namespace {
+// A bound decides the test when it is deep enough and on the right side.
+bool UpperDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv) { return e->depth_high >= depth && e->high < testv; }
+bool LowerDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv) { return e->depth_low >= depth && e->low >= testv; }
+}  // namespace
+
+int HASH_C::Decided(int depth, ETYPE_T found, ETYPE_T* v)
+{
+    *v = found;
+    if (depth != 0)
+        hash_hits++;
+    return 1;
+}
+
 int HASH_C::CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* move)
 {
     HASHENTRY_T* e = FetchHash(b);
@@ -18,18 +32,10 @@ int HASH_C::CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* mo
         else
             ZeroMove(move);
     }
-    if (e->depth_high >= depth && e->high < testv) {
-        *v = e->high;
-        if (depth != 0)
-            hash_hits++;
-        return 1;
-    }
-    if (e->depth_low >= depth && e->low >= testv) {
-        *v = e->low;
-        if (depth != 0)
-            hash_hits++;
-        return 1;
-    }
+    if (UpperDecides(e, depth, testv))
+        return Decided(depth, e->high, v);
+    if (LowerDecides(e, depth, testv))
+        return Decided(depth, e->low, v);
     if (depth != 0)
         hash_shallow++;
     return 0;
@@ -40,12 +46,8 @@ int HASH_C::CheckHash2(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v)
     HASHENTRY_T* e = FetchHash(b);
     if (!e)
         return 0;
-    if (e->depth_high >= depth && e->high < testv) {
-        *v = e->high;
-        if (depth != 0)
-            hash_hits++;
-        return 1;
-    }
+    if (UpperDecides(e, depth, testv))
+        return Decided(depth, e->high, v);
     if (depth != 0)
         hash_shallow++;
     return 0;

@@ -44,6 +44,7 @@ public:
     int HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv);
     void HashChangeTag(int move_num);
     char* HashStats();
+    int Decided(int depth, ETYPE_T found, ETYPE_T* v);  // a probe's hit
     void AddHash(POS_T* b, SQ_T pos, int p);
     void RemoveHash(POS_T* b, SQ_T pos, int p);
     void HashReset();

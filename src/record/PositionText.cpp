@@ -66,6 +66,34 @@ bool ParseCastling(const std::string& s, uint32_t* flags, std::string* err)
     return true;
 }
 
+// The side to move and the castling rights; the move number's parity is set
+// here so that later fields can ask whose move it is.
+bool ParseSideAndRights(const std::string& side, const std::string& rights, POS_T* b, std::string* err)
+{
+    if (side != "w" && side != "b") {
+        *err = "bad side to move '" + side + "'";
+        return false;
+    }
+    b->move_num = side == "b";
+    return ParseCastling(rights, &b->flags, err);
+}
+
+bool ParseClocks(const std::string& half, const std::string& full, POS_T* b, std::string* err)
+{
+    long halfmove, fullmove;
+    if (!ParseCount(half, 0, 9999, &halfmove)) {
+        *err = "bad half-move clock '" + half + "'";
+        return false;
+    }
+    if (!ParseCount(full, 1, MAX_GAME_PLIES / 2 - 1, &fullmove)) {
+        *err = "bad full-move number '" + full + "' (1 to " + std::to_string(MAX_GAME_PLIES / 2 - 1) + ")";
+        return false;
+    }
+    b->fifty_count = (int)halfmove;
+    b->move_num = (int)(2 * (fullmove - 1) + (b->move_num & 1));
+    return true;
+}
+
 // One side's pieces: exactly one king, at most 8 pawns, at most 16 in all.
 bool CheckArmies(const int board[64], std::string* err)
 {
@@ -151,33 +179,19 @@ bool ParseFen(const std::vector<std::string>& f, POS_T* out, int* dmode, std::st
     }
     if (!CheckArmies(b->board, err))
         return false;
-    if (f[1] != "w" && f[1] != "b") {
-        *err = "bad side to move '" + f[1] + "'";
-        return false;
-    }
-    bool black = f[1] == "b";
-    if (!ParseCastling(f[2], &b->flags, err))
+    if (!ParseSideAndRights(f[1], f[2], b, err))
         return false;
     if (f[3] != "-") {
         const std::string& e = f[3];
-        int want_row = black ? 2 : 5;
+        int want_row = IsBlacksMove(b) ? 2 : 5;
         if (e.size() != 2 || e[0] < 'a' || e[0] > 'h' || e[1] - '1' != want_row) {
             *err = "bad en-passant field '" + e + "'";
             return false;
         }
         b->enpassant = (SQ_T)((e[0] - 'a') * 8 + want_row);
     }
-    long halfmove, fullmove;
-    if (!ParseCount(f[4], 0, 9999, &halfmove)) {
-        *err = "bad half-move clock '" + f[4] + "'";
+    if (!ParseClocks(f[4], f[5], b, err))
         return false;
-    }
-    if (!ParseCount(f[5], 1, MAX_GAME_PLIES / 2 - 1, &fullmove)) {
-        *err = "bad full-move number '" + f[5] + "' (1 to " + std::to_string(MAX_GAME_PLIES / 2 - 1) + ")";
-        return false;
-    }
-    b->fifty_count = (int)halfmove;
-    b->move_num = (int)(2 * (fullmove - 1) + (black ? 1 : 0));
     return Build(b, 2, out, dmode, err);
 }
 
@@ -211,12 +225,7 @@ bool Parse3D(const std::vector<std::string>& f, POS_T* out, int* dmode, std::str
     }
     if (!CheckArmies(b->board, err))
         return false;
-    if (f[2] != "w" && f[2] != "b") {
-        *err = "bad side to move '" + f[2] + "'";
-        return false;
-    }
-    bool black = f[2] == "b";
-    if (!ParseCastling(f[3], &b->flags, err))
+    if (!ParseSideAndRights(f[2], f[3], b, err))
         return false;
     if (f[4] != "-") {
         const std::string& e = f[4];
@@ -230,17 +239,8 @@ bool Parse3D(const std::vector<std::string>& f, POS_T* out, int* dmode, std::str
             return false;
         }
     }
-    long halfmove, fullmove;
-    if (!ParseCount(f[5], 0, 9999, &halfmove)) {
-        *err = "bad half-move clock '" + f[5] + "'";
+    if (!ParseClocks(f[5], f[6], b, err))
         return false;
-    }
-    if (!ParseCount(f[6], 1, MAX_GAME_PLIES / 2 - 1, &fullmove)) {
-        *err = "bad full-move number '" + f[6] + "' (1 to " + std::to_string(MAX_GAME_PLIES / 2 - 1) + ")";
-        return false;
-    }
-    b->fifty_count = (int)halfmove;
-    b->move_num = (int)(2 * (fullmove - 1) + (black ? 1 : 0));
     std::vector<std::string> pins = Split(f[7], ',');
     static const char* const boards[4] = {"QLW", "QLB", "KLW", "KLB"};
     if (pins.size() != 4) {
