@@ -141,5 +141,12 @@ int CreatePBoard(POS_T* b)
 
     b->hash1 ^= b->enpassant << 8;
     b->hash1 ^= (b->flags & 0xF) << 16;
-    return RegenToPieces(b);
+    if (!RegenToPieces(b))
+        return 0;
+    // Whether the side to move stands in check is known only from the maps.
+    const PS_T& king = b->pieces[IsWhitesMove(b) ? W_KING_SLOT : B_KING_SLOT];
+    b->flags &= ~FLAG_IN_CHECK;
+    if (b->topieces[king.pos] & (IsWhitesMove(b) ? BLACK_SLOTS : WHITE_SLOTS))
+        b->flags |= FLAG_IN_CHECK;
+    return 1;
 }
