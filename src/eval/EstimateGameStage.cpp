@@ -3,9 +3,12 @@
 #include "eval/eval.h"
 #include "hash/hash.h"
 
+#include <atomic>
+
 void EstimateGameStage(POS_T* b, int root_node)
 {
-    static int stored_stage = -1;
+    // The table is shared by the threads; so is the stage its values belong to.
+    static std::atomic<int> stored_stage{-1};
     if (!root_node)
         return;
     InitEvalTables();
@@ -24,8 +27,6 @@ void EstimateGameStage(POS_T* b, int root_node)
     b->stage = stage;
     coefficients = new_coefficients + stage * STAGE_COEFFICIENTS;
     b->piece_change |= 0x10001 | (b->piece_mask & 0x20002);
-    if (stage != stored_stage) {
-        stored_stage = stage;
+    if (stored_stage.exchange(stage) != stage)
         hash_c.HashReset();
-    }
 }

@@ -5,6 +5,8 @@
 namespace {
 const ETYPE_T null_pos_value[64] = {};
 thread_local ETYPE_T black_king_side[64], black_queen_side[64];
+// The stage table Black's copies were made from: a new stage needs new copies.
+thread_local const ETYPE_T* copied_from = nullptr;
 }  // namespace
 
 thread_local const ETYPE_T* sq_p1 = null_pos_value;
@@ -32,7 +34,8 @@ void RecalcPosValues(POS_T* b)
             f |= 0x40000;
         }
     }
-    if ((b->flags & 0x78000) != f) {
+    if ((b->flags & 0x78000) != f || copied_from != coefficients) {
+        copied_from = coefficients;
         for (int i = 0; i < 64; i++) {
             black_king_side[i] = coefficients[253 + (i ^ 7)];
             black_queen_side[i] = coefficients[317 + (i ^ 7)];

@@ -26,9 +26,12 @@ uint32_t* LineHashList();
 void SetLineHashList(uint32_t* list);
 
 // Control and pawn summaries read by the evaluation.
-extern unsigned char white_pawn_loc[8], black_pawn_loc[8];  // row by column, 0 when none
+// Row by column, 0 when none; scratch of the evaluating thread.
+extern thread_local unsigned char white_pawn_loc[8], black_pawn_loc[8];
 int GetControl(POS_T* b, uint32_t topieces, int piece, SQ_T sq);
 void BuildPawnLoc(POS_T* b);
 ETYPE_T BoardControl1(POS_T* b);
 ETYPE_T BoardControl2(POS_T* b);
 void UpdatePawns(POS_T* b);
+// After a null move: turns the tactics term to the new side to move.
+void UpdateTactics(POS_T* b);

@@ -1,0 +1,207 @@
+// The zero-window search of one node: is its value, for the side to move, at
+// least testv? Table probes and stores, the lazy completion of the move that
+// led here, extensions and the frontier reduction, the null move.
+#include "search/search.h"
+#include "eval/eval.h"
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+
+
+namespace {
+
+const uint32_t EXTENDED = 0x4000000;
+
+bool InCheck(const POS_T* b) { return b->flags & FLAG_IN_CHECK; }
+bool Extended(const POS_T* b) { return b && (b->flags & EXTENDED); }
+bool AfterNull(int ply) { return ply >= 1 && ply - 1 <= MAX_SEARCH_PLY && search.null_ply[ply - 1]; }
+
+}  // namespace
+
+int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
+{
+    if (AfterNull(ply))
+        return depth;
+    int ext = 0, result = depth;
+    if (depth + ply < search.search_depth + 20) {
+        POS_T* old = b->oldb;
+        if (InCheck(b)) {
+            b->flags |= EXTENDED;
+            ext = 1;
+            result = depth + 1;
+        } else if (Extended(old)) {
+            ext = 1;
+        } else if (old && old->oldb && b->last_move.to == old->last_move.to && b->last_move.to < 64 &&
+                   old->oldb->board[b->last_move.to] && abs(b->board[b->last_move.to]) != W_PAWN &&
+                   abs((b->w_material - b->b_material) - (old->oldb->w_material - old->oldb->b_material)) <= 4999) {
+            b->flags |= EXTENDED;  // an even recapture
+            ext = 1;
+            result = depth + 1;
+        }
+    }
+    if (!ext) {
+        if (Extended(b) || Extended(b->oldb))
+            result = depth;
+        else if (depth == 1 && v1 < testv - 9000 && b->oldb)
+            result = 0;  // hopeless at the frontier: straight to quiescence
+    }
+    return result;
+}
+
+ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
+{
+    // 1-2. Horizon, counters, mate distance.
+    if (depth0 < 1 || ply >= MAX_SEARCH_PLY)
+        return StartQuiesce(b, testv, ply);
+    search.nodes++;
+    search.maxply = imax(search.maxply, ply);
+    testv = MateAdjustIn(testv);
+
+    // 3. The table.
+    MOVE_T m1;
+    ZeroMove(&m1);
+    ETYPE_T v;
+    if (hash_c.CheckHash(b, depth0, testv, &v, &m1))
+        return MateAdjustOut(v);
+
+    // 4. The move that led here may have left its own king attacked.
+    if (!DoMovePart2(b, &b->last_move))
+        return INFINITE_SCORE;
+
+    // 5-6. Static value and the depth this node gets.
+    ETYPE_T v1 = Evaluate(b, testv, depth0);
+    int depth = DepthExtensions(b, depth0, ply, v1, testv);
+    if (depth < 1)
+        return StartQuiesce(b, testv, ply);
+
+    bool white = IsWhitesMove(b);
+    ETYPE_T g = -INFINITE_SCORE;
+    int bm = -1;
+    bool mate_threat = false;
+
+    // 7. Null move.
+    uint32_t own_pieces = b->piece_mask & (white ? 0x0000FFFEu : 0xFFFE0000u);
+    int mobility = white ? b->white_moves : b->black_moves;
+    if (ply < state.maxdepth && own_pieces && !AfterNull(ply) && !(ComputersMove(b) && depth <= 2) &&
+        !InCheck(b) && mobility >= 7) {
+        SQ_T ep = b->enpassant;
+        MOVE_T best_capture = b->best_capture;
+        ETYPE_T tactics = b->tactics, eval_result = b->eval_result;
+        uint32_t flags = b->flags;
+        MOVE_T* moves = b->moves;
+        int num_moves = b->num_moves;
+        int d2 = depth - 4;
+        if (ComputersMove(b))
+            d2 = imax(d2, 1);
+        search.null_ply[ply] = 1;
+        b->enpassant = 0;
+        b->move_num++;
+        b->moves = nullptr;
+        b->num_moves = 0;
+        b->hash1 ^= 1;
+        UpdatePawns(b);
+        UpdateTactics(b);
+        ETYPE_T w = -abtest(b, d2, flip(testv), ply + 1);
+        if (w >= testv && !ComputersMove(b)) {
+            // Trust a cutoff against the computer only after a deeper look.
+            long before = search.nodes + search.quiesce_nodes;
+            b->moves = nullptr;
+            b->num_moves = 0;
+            w = -abtest(b, d2 + 1, flip(testv), ply + 1);
+            search.confirm_nodes += search.nodes + search.quiesce_nodes - before;
+        }
+        b->hash1 ^= 1;
+        b->move_num--;
+        b->enpassant = ep;
+        b->best_capture = best_capture;
+        b->tactics = tactics;
+        b->eval_result = eval_result;
+        b->flags = flags;
+        b->moves = moves;
+        b->num_moves = num_moves;
+        search.null_ply[ply] = 0;
+        if (SearchExpired())
+            return w;
+        if (w > 399998)
+            w -= 10000;
+        if (w >= testv) {
+            g = w;
+            goto store;
+        }
+        if (w < -399871 && depth + ply < search.search_depth + 20) {
+            b->flags |= EXTENDED;
+            mate_threat = true;
+            depth++;
+        }
+    }
+
+    // 8. Moves.
+    if (!b->moves) {
+        GenMoveList(b, ply, &m1, testv);
+        for (int i = 0; i < b->num_moves; i++)
+            b->moves[i].v = -399999;
+    }
+    if (b->num_moves == 0) {
+        g = InCheck(b) ? -INFINITE_SCORE : 0;
+        goto store;
+    }
+    if (InCheck(b) && b->num_moves == 1 && b->oldb && !Extended(b->oldb) &&
+        depth + ply < search.search_depth + 20) {
+        b->flags |= EXTENDED;
+        depth++;
+    }
+    depth = imin(depth, depth0 + 1);
+
+    // 9. Look one move ahead through the table.
+    if (hash_c.CheckHashEtc(b, b->moves, b->num_moves, depth, testv, &v, nullptr))
+        return MateAdjustOut(MateAdjustOut(v));
+
+    // 10. The moves in order.
+    {
+        POS_T b1_store;
+        POS_T* b1 = &b1_store;
+        for (int i = 0; i < b->num_moves; i++) {
+            MOVE_T* move = &b->moves[i];
+            if (!IsValidMove(b, *move)) {
+                Panic(false, "Bad move at abtest");
+                continue;
+            }
+            if (!DoMovePart1(b1, b, move)) {
+                move->v = -INFINITE_SCORE;
+                continue;
+            }
+            ETYPE_T w;
+            if (CheckRepetition(b1, 1)) {
+                w = DrawValue() * NextToPlay(b);
+            } else if (depth > depth0 && !mate_threat && !InCheck(b)) {
+                w = -abtest(b1, depth0 - 1, flip(testv), ply + 1);
+                bool favours_computer = ComputersMove(b) ? w >= testv : w < testv;
+                if (w != -INFINITE_SCORE && favours_computer) {
+                    b1->moves = nullptr;
+                    b1->num_moves = 0;
+                    w = -abtest(b1, depth - 1, flip(testv), ply + 1);
+                }
+            } else {
+                w = -abtest(b1, depth - 1, flip(testv), ply + 1);
+            }
+            move->v = w;
+            if (SearchExpired())
+                return g;
+            if (w > g) {
+                g = w;
+                bm = i;
+                if (g >= testv) {
+                    CutoffHint(b, i, depth, ply);
+                    break;
+                }
+            }
+        }
+    }
+
+store:
+    // 11. Store at the depth asked for, then the mate distance.
+    if (g == -INFINITE_SCORE && !InCheck(b))
+        g = 0;
+    hash_c.HashInsert(b, depth0, testv, g, bm >= 0 ? &b->moves[bm] : nullptr);
+    return MateAdjustOut(g);
+}

@@ -1,0 +1,76 @@
+// The computer's choice of move: iterative deepening of MTD(f) passes over a
+// zero-window alpha-beta search with quiescence and move ordering.
+#pragma once
+
+#include "board/board.h"
+
+const ETYPE_T INFINITE_SCORE = 400000;
+const int MAX_SEARCH_PLY = 250;  // no line is followed deeper, whatever extends it
+
+// Counters and per-line state of the running search; every thread that
+// searches has its own.
+struct SEARCH_T {
+    long nodes, quiesce_nodes, confirm_nodes, extended_nodes, truncated_nodes;
+    int maxdepth, maxply, mtd_count, search_depth;
+    int si_converged, small_window;
+    int quiesce_start_ply;
+    long last_test;
+    unsigned char null_ply[MAX_SEARCH_PLY + 2];
+};
+extern thread_local SEARCH_T search;
+
+// The move timer the search consults: whole seconds against the limit.
+struct MOVE_TIMER_T {
+    unsigned long timer_limit = 5;  // seconds allowed for one move
+    int timer_state = 0;            // 0 idle, 1 started, 2 expired
+    double move_start_time = 0;
+    void TimerStart();
+    unsigned long TimerElapsed();
+    int TimerExpired();
+    int TimerTerminate(int force);
+};
+extern thread_local MOVE_TIMER_T move_timer;
+
+// Driver.
+ETYPE_T Search(POS_T* b, MOVE_T* move_t);
+ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess);
+int MtdConverged(POS_T* b, int alpha, int depth);
+ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move);
+void RootMoves(POS_T* b, MOVE_T* move);
+int SearchExpired();
+int TerribleMove(POS_T* b, MOVE_T* move, ETYPE_T* v);
+int ComputersMove(POS_T* b);
+
+// Interior nodes.
+ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply);
+int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv);
+
+// Quiescence.
+ETYPE_T StartQuiesce(POS_T* b, ETYPE_T testv, int ply);
+ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply);
+ETYPE_T QuiesceCheck(POS_T* b, ETYPE_T testv, int ply);
+
+// Move ordering.
+void OrderMoves(POS_T* b, MOVE_T* moves, int n, int ply, MOVE_T* m1, ETYPE_T testv);
+int OrderFunction(POS_T* b, MOVE_T* m, int ply, ETYPE_T testv);
+void SortMoves(MOVE_T* m, int n);
+void SimpleMerge(MOVE_T* m1, MOVE_T* m2, MOVE_T* d, int n1, int n2);
+void CutoffHint(POS_T* b, int m, int depth, int ply);
+
+// Mate scores move one point toward zero per ply on the way back up.
+inline ETYPE_T MateAdjustIn(ETYPE_T testv)
+{
+    if (testv >= 399873 && testv <= 399998)
+        return testv + 1;
+    if (testv <= -399873 && testv >= -399998)
+        return testv - 1;
+    return testv;
+}
+inline ETYPE_T MateAdjustOut(ETYPE_T v)
+{
+    if (v > 399872)
+        return v - 1;
+    if (v < -399872)
+        return v + 1;
+    return v;
+}
