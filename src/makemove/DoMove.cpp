@@ -220,9 +220,12 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
                             Panic(false, p > 0 ? "w" : "b");
                         complex = true;
                     }
+                    // Castled: the king's two-column step, or in the tri-dimensional
+                    // game the castling move itself, not a plain step to the same cell.
                     SQ_T home = plain ? (p > 0 ? E1 : E8) : (p > 0 ? C1 : C8);
                     bool castled = from == home && (plain ? (to == from + 16 || to + 16 == from)
-                                                          : (to == from - 8 || to == from + 8));
+                                                          : ((sym == 'S' && to == from + 8) ||
+                                                             (sym == 'L' && to == from - 8)));
                     if (castled)
                         b_out->flags |= p > 0 ? 0x10 : 0x20;
                 }
