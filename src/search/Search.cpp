@@ -10,6 +10,7 @@
 #include <cstring>
 
 thread_local SEARCH_T search;
+thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 
 int ComputersMove(POS_T* b)
 {
@@ -276,6 +277,8 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t)
                    CoordinateMove(move_t).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count,
                    move_timer.TimerElapsed(),
                    (search.nodes + search.quiesce_nodes) / 1000.0 / move_timer.TimerElapsed());
+        if (search_iteration_hook)
+            search_iteration_hook(b, edepth, v, move_t);
         hash_c.hash_hits = hash_c.hash_misses = hash_c.hash_shallow = 0;
         if (v >= 399999 - edepth || v <= -(399999 - edepth))
             terminate = 1;

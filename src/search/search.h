@@ -19,6 +19,9 @@ struct SEARCH_T {
 };
 extern thread_local SEARCH_T search;
 
+// Told the result of each finished iteration (for tools that show progress).
+extern thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move);
+
 // The move timer the search consults: whole seconds against the limit.
 struct MOVE_TIMER_T {
     unsigned long timer_limit = 5;  // seconds allowed for one move

@@ -1,0 +1,166 @@
+// vornak-analyse: searches a position with the program's own search and shows
+// each iteration, or measures the search on a fixed set of positions.
+#include "board/board.h"
+#include "eval/eval.h"
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+#include "record/record.h"
+#include "search/search.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::chrono::steady_clock::time_point started;
+
+double Seconds() { return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(); }
+
+// The principal variation as the table remembers it.
+std::string PrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
+{
+    std::string pv = CoordinateMove(first);
+    POS_T pos = *root;
+    MOVE_T m = *first;
+    for (int i = 1; i < max_len; i++) {
+        POS_T next;
+        MOVE_T made = m;
+        if (!DoMove(&next, &pos, &made))
+            break;
+        pos = next;
+        pos.oldb = nullptr;
+        HASHENTRY_T* e = hash_c.FetchHash(&pos);
+        if (!e || !(e->from || e->to))
+            break;
+        std::vector<MOVE_T> legal;
+        LegalChoices(&pos, &legal);
+        bool found = false;
+        for (const MOVE_T& l : legal)
+            if (l.from == e->from && l.to == e->to && !found) {
+                m = l;
+                found = true;
+            }
+        if (!found)
+            break;
+        pv += " " + CoordinateMove(&m);
+    }
+    return pv;
+}
+
+void ShowIteration(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move)
+{
+    long nodes = search.nodes + search.quiesce_nodes;
+    double s = Seconds();
+    printf("depth %d score %s cp %d nodes %ld nps %.0f pv %s\n", depth, EvalStr(v), v / 100, nodes,
+           nodes / (s > 0 ? s : 1e-9), PrincipalVariation(root, move, depth).c_str());
+}
+
+bool Prepare(const std::string& text, POS_T* b)
+{
+    int mode;
+    std::string err;
+    if (!ParsePosition(text, b, &mode, &err)) {
+        fprintf(stderr, "vornak-analyse: %s\n", err.c_str());
+        return false;
+    }
+    state.vornak = NextToPlay(b);
+    state.stop_search = 0;
+    if (state.vornak == 1)
+        b->flags |= 0x8000000;
+    RegenToPieces(b);
+    Evaluate(b, NO_VALUE, state.maxdepth);
+    EstimateGameStage(b, 1);
+    b->moves = nullptr;
+    return true;
+}
+
+ETYPE_T Analyse(POS_T* root, unsigned long seconds, MOVE_T* best)
+{
+    POS_T copy = *root;
+    copy.moves = nullptr;
+    move_timer.timer_limit = seconds;
+    move_timer.TimerStart();
+    started = std::chrono::steady_clock::now();
+    return Search(&copy, best);
+}
+
+int Bench()
+{
+    struct Case {
+        const char* position;
+        int depth;
+    } cases[] = {
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 7},
+        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 6},
+        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 9},
+        {"3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 "
+         "QL1,QL6,KL1,KL6 wbwb",
+         6},
+    };
+    long total = 0;
+    double time = 0;
+    for (const Case& c : cases) {
+        hash_c.HashReset();
+        hash_c.OrderReset();
+        state.maxdepth = c.depth;
+        POS_T* b = new POS_T;
+        if (!Prepare(c.position, b))
+            return 2;
+        MOVE_T best;
+        ETYPE_T v = Analyse(b, 100000, &best);
+        double s = Seconds();
+        long nodes = search.nodes + search.quiesce_nodes;
+        printf("%-10s depth %d  bestmove %-12s score %-8s nodes %10ld  %.2f s\n", state.dmode == 2 ? "plain" : "3d",
+               c.depth - 1, CoordinateMove(&best).c_str(), EvalStr(v), nodes, s);
+        total += nodes;
+        time += s;
+        delete b;
+    }
+    printf("bench signature %ld nodes  %.0f nodes/s\n", total, total / (time > 0 ? time : 1e-9));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    printf("\n");
+    state.rules = RULES_TDCL;
+    state.maxdepth = DIFF_HARD;
+    unsigned long seconds = 5;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        if (a == "--rules" && i + 1 < argc) {
+            std::string r = argv[++i];
+            state.rules = r == "tournament" ? RULES_TOURNAMENT : RULES_TDCL;
+        } else if (a == "--depth" && i + 1 < argc) {
+            state.maxdepth = atoi(argv[++i]) + 1;  // iterations stop before the limit
+        } else if (a == "--time" && i + 1 < argc) {
+            seconds = strtoul(argv[++i], nullptr, 10);
+        } else if (a == "--bench") {
+            return Bench();
+        } else {
+            args.push_back(a);
+        }
+    }
+    if (args.size() != 1) {
+        fprintf(stderr, "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS] '<position>'\n"
+                        "       vornak-analyse --bench\n");
+        return 2;
+    }
+    POS_T* b = new POS_T;
+    if (!Prepare(args[0], b))
+        return 2;
+    search_iteration_hook = ShowIteration;
+    MOVE_T best;
+    Analyse(b, seconds, &best);
+    printf("bestmove %s\n", IsZeroMove(&best) ? "(none)" : CoordinateMove(&best).c_str());
+    delete b;
+    return 0;
+}
