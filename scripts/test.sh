@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libgtest-dev
-    xvfb xauth xfonts-base xdotool x11-utils imagemagick
+    xvfb xauth xfonts-base xdotool x11-utils imagemagick zenity
 )
 
 if [ -z "${SKIP_APT:-}" ]; then

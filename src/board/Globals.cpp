@@ -3,7 +3,7 @@
 
 STATE_T state;
 bool eval_show = false;
-SHELL_HOOKS_T shell_hooks = {nullptr, nullptr, nullptr};
+SHELL_HOOKS_T shell_hooks = {};
 
 // Enemy slots worth less than a piece of each code (indexed by code + 6).
 const uint32_t masks[13] = {

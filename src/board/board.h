@@ -61,8 +61,10 @@ struct MOVE_T {
     char check;
 };
 
-// Every move list in the program holds at most this many moves.
-const int MAX_MOVES = 306;
+// Every move list in the program holds at most this many moves. Tri-dimensional
+// positions with nine queens reach about 350 legal moves, so this leaves ample
+// room; generation still stops at the bound rather than write past it.
+const int MAX_MOVES = 1024;
 
 // ---------------------------------------------------------------- attack boards
 enum AB_E { AB_QLW = 100, AB_QLB = 106, AB_KLW = 116, AB_KLB = 122 };
@@ -227,6 +229,27 @@ struct SHELL_HOOKS_T {
     // closed, -1 when it could not be shown.
     bool (*mouse_move)();
     int (*ask_promotion)();
+    // The game record's needs: stop (0) or start (1) the thinking thread;
+    // rebuild the menus, which also repairs settings no menu offers; redraw;
+    // name the window; print the version banner; stop the clocks at a result.
+    void (*clutch)(int start);
+    void (*create_menus)();
+    void (*redraw)();
+    void (*set_window_title)(const char* title);
+    void (*print_banner)();
+    void (*stop_clocks)();
+    // Asks the user for a file: 1 with the name in `name`, 0 when the user
+    // cancelled, -1 when no chooser can be shown.
+    int (*choose_file)(const struct FILE_CHOICE_T* what, char* name, size_t size);
+};
+
+struct FILE_CHOICE_T {
+    bool save;                // a name to write (may be new) rather than one to read
+    const char* title;
+    const char* filter_name;  // "Save Files (*.sav)"
+    const char* pattern;      // "*.sav"
+    const char* extension;    // added to a new name typed without one
+    const char* default_name;
 };
 extern SHELL_HOOKS_T shell_hooks;
 

@@ -1163,4 +1163,3 @@ const int shipped[NUM_COEFFICIENTS] = {
 
 const int* const orig_coefficients = shipped;
 int new_coefficients[NUM_COEFFICIENTS];
-thread_local ETYPE_T* coefficients = new_coefficients;

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-thread_local EVAL_TRACE_T* eval_trace = nullptr;
 
 ETYPE_T EvaluateTraced(POS_T* b, EVAL_TRACE_T* trace)
 {

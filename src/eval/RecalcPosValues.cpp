@@ -3,15 +3,11 @@
 #include "eval/eval.h"
 
 namespace {
-const ETYPE_T null_pos_value[64] = {};
 thread_local ETYPE_T black_king_side[64], black_queen_side[64];
 // The stage table Black's copies were made from: a new stage needs new copies.
 thread_local const ETYPE_T* copied_from = nullptr;
 }  // namespace
 
-thread_local const ETYPE_T* sq_p1 = null_pos_value;
-thread_local const ETYPE_T* sq_p2 = null_pos_value;
-thread_local int new_pos_values = 0;
 
 void RecalcPosValues(POS_T* b)
 {

@@ -14,7 +14,7 @@ extern const int* const orig_coefficients;      // the shipped weights
 extern int new_coefficients[NUM_COEFFICIENTS];  // the working copy
 // The current stage's weights. Each thread that evaluates chooses its stage
 // (the thinking thread at its root), so the pointer is the thread's own.
-extern thread_local ETYPE_T* coefficients;
+inline thread_local ETYPE_T* coefficients = new_coefficients;
 
 // Where each block of one stage table starts. Blocks indexed by a row read
 // OFFSET - row (the pawn row tables) or OFFSET + count, as noted.
@@ -111,9 +111,10 @@ ETYPE_T DrawValue();
 char* EvalStr(ETYPE_T v);
 
 // King-shelter tables of the control values; switched with the kings' wings.
-extern thread_local const ETYPE_T* sq_p1;
-extern thread_local const ETYPE_T* sq_p2;
-extern thread_local int new_pos_values;
+inline const ETYPE_T null_pos_value[64] = {};
+inline thread_local const ETYPE_T* sq_p1 = null_pos_value;
+inline thread_local const ETYPE_T* sq_p2 = null_pos_value;
+inline thread_local int new_pos_values = 0;
 void RecalcPosValues(POS_T* b);
 
 // ---------------------------------------------------------------- terms
@@ -203,7 +204,7 @@ struct EVAL_TRACE_T {
 };
 
 // Set while a traced evaluation runs on this thread; the terms add into it.
-extern thread_local EVAL_TRACE_T* eval_trace;
+inline thread_local EVAL_TRACE_T* eval_trace = nullptr;
 
 inline void TraceTerm(int term, ETYPE_T v)
 {

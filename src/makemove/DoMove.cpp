@@ -133,9 +133,10 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
             MovePiece(b_out, piece, to);
             pawn_moved = abs(p) == W_PAWN;
 
-            // Step 7: en passant, only for a pawn's diagonal step onto the cell.
+            // Step 7: en passant, only for a pawn's diagonal step onto an
+            // empty square of the cell (a capture there takes one piece).
             SQ_T ep = b_in->enpassant;
-            if (ep && pawn_moved && FileOf(b_in, from) != FileOf(b_in, to)) {
+            if (ep && pawn_moved && !captured && FileOf(b_in, from) != FileOf(b_in, to)) {
                 if (state.dmode == 2) {
                     if (to == ep) {
                         SQ_T victim_sq = p > 0 ? to - 1 : to + 1;

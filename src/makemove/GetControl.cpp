@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-thread_local unsigned char white_pawn_loc[8], black_pawn_loc[8];
 
 int GetControl(POS_T* b, uint32_t topieces, int piece, SQ_T sq)
 {

@@ -27,7 +27,7 @@ void SetLineHashList(uint32_t* list);
 
 // Control and pawn summaries read by the evaluation.
 // Row by column, 0 when none; scratch of the evaluating thread.
-extern thread_local unsigned char white_pawn_loc[8], black_pawn_loc[8];
+inline thread_local unsigned char white_pawn_loc[8], black_pawn_loc[8];
 int GetControl(POS_T* b, uint32_t topieces, int piece, SQ_T sq);
 void BuildPawnLoc(POS_T* b);
 ETYPE_T BoardControl1(POS_T* b);

@@ -2,6 +2,7 @@
 // it must not leave the mover's king attacked.
 #include "movegen/movegen.h"
 #include "makemove/makemove.h"
+#include "record/record.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,8 @@ int GetMoveCount(POS_T* b, MOVE_T* moves)
         if (!seen)
             moves[kept++] = moves[i];
     }
+    // The game names the move it plays from this list.
+    NoteMoveList(b, moves, kept);
     return kept;
 }
 

@@ -17,3 +17,51 @@ const char* IndexSquareName(SQ_T sq);    // "A1".."H8", null above 63
 // is written and err says what is wrong.
 bool ParsePosition(const std::string& text, POS_T* out, int* dmode, std::string* err);
 std::string FormatPosition(POS_T* b, int dmode);
+
+// ---------------------------------------------------------------- notation
+// Square and move names in the current mode (state.dmode) and notation
+// (state.notation). Square names come in rotating buffers: the last four
+// results of each function stay valid together.
+char piecechar(int p);                   // "kqrbnp PNBRQK" by code + 6, '?' outside
+char* PosStr(POS_T* b, SQ_T s);
+char* posstr3D(POS_T* b, SQ_T s);        // standard notation, null outside mode 3
+char* posstr3DRom(POS_T* b, SQ_T s);     // tournament and algebraic notation
+void PosStrAB(char* p, SQ_T s, int offset, int where_is, int right, int rom);
+const char* GetABString(POS_T* b, SQ_T sq);          // pin name, null for a non-pin
+const char* GetABStringBySquare(POS_T* b, SQ_T sq);  // name of the pin under a board cell
+// The text of one move of b into ret (at least 32 characters); null for an
+// invalid move.
+char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret);
+
+// The disambiguated texts of the moves of one position. GetMoveCount hands
+// every list it makes to NoteMoveList; the texts are worked out on the first
+// question, so the search's move lists cost a copy only. Each thread keeps
+// its own table.
+void NoteMoveList(POS_T* b, const MOVE_T* moves, int n);
+char* ShortDisambiguateMovestr(MOVE_T* move_t);
+
+// ---------------------------------------------------------------- the game
+// Entry k (k >= 1) is the text of ply k; entry 0 repeats the latest.
+extern char game_list_strings[MAX_GAME_PLIES + 1][16];
+extern int replay;  // plies shown while reviewing; -1 when not reviewing
+
+void GameListInit();
+char* GameListGet(int ply_num);  // "" outside the list
+char* GameListPut(POS_T* b, MOVE_T* move_t, int ply_num);
+int GameStartPly();              // the move number the game started from
+int PlayerMoved(POS_T* b, MOVE_T* move_t);
+void UndoMoves(int num_to_undo);
+void ReplayMoves(int n);
+void ReplayExit();
+int FindWinner(POS_T* b, MOVE_T* move_t);
+void VornakLoses(const char* whylost);
+
+// ---------------------------------------------------------------- files
+extern char gamefilename[260];  // the last file saved or restored
+
+// Asks through the shell's chooser; without one, takes the default name and
+// says so. False when the user cancelled.
+bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size);
+bool SaveGame(int oldway);
+bool RestoreGame(int oldway);
+void ListGame(bool screen_only);

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 
-thread_local MOVE_TIMER_T move_timer;
 
 namespace {
 double WallSeconds()

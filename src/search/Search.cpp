@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-thread_local SEARCH_T search;
-thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 
 int ComputersMove(POS_T* b)
 {

@@ -17,10 +17,10 @@ struct SEARCH_T {
     long last_test;
     unsigned char null_ply[MAX_SEARCH_PLY + 2];
 };
-extern thread_local SEARCH_T search;
+inline thread_local SEARCH_T search;
 
 // Told the result of each finished iteration (for tools that show progress).
-extern thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move);
+inline thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 
 // The move timer the search consults: whole seconds against the limit.
 struct MOVE_TIMER_T {
@@ -32,7 +32,7 @@ struct MOVE_TIMER_T {
     int TimerExpired();
     int TimerTerminate(int force);
 };
-extern thread_local MOVE_TIMER_T move_timer;
+inline thread_local MOVE_TIMER_T move_timer;
 
 // Driver.
 ETYPE_T Search(POS_T* b, MOVE_T* move_t);

@@ -84,7 +84,7 @@ std::vector<MENU_T> DescribeMenus()
     menus.push_back({&CompMenu, DoComputerMenu, Choices(state.vornak, sides)});
     menus.push_back({&TimeLimitMenu, DoTimeLimitMenu, Choices(timers.timer_limit, limits)});
     menus.push_back({&DifficultyMenu, DoDifficultyMenu, Choices(state.maxdepth, difficulties)});
-    menus.push_back({&UndoMenu, DoUndoMenu,
+    menus.push_back({&UndoMenu, UndoMoves,
                      Plain({{"1 ply", 1}, {"1 move", 2}, {"2 moves", 4}, {"4 moves", 8}, {"8 moves", 16}})});
     menus.push_back({&SpreadMenu, DoSpreadMenu, Choices(state.spread, spreads)});
     menus.push_back({&PieceMenuWhite, DoPieceMenu,

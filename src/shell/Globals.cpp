@@ -12,7 +12,6 @@ int CapturedOnOff;
 char info_string[64];
 char banner_string[64] = "BANNER_STRING";
 char move_string[64] = VORNAK_TITLE;
-char gamefilename[260] = "vornak.sav";
 std::atomic<bool> redisplay_requested{false};
 
 KING_T pKing;

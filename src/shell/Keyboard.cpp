@@ -4,6 +4,8 @@
 
 #include "render/render.h"
 
+#include <GL/freeglut.h>
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -103,6 +105,9 @@ static void StepDifficulty()
     snprintf(info_string, sizeof info_string, "difficulty: %s\n", word);
 }
 
+// Alt chooses the screen-only listing and the fixed file name.
+static bool AltHeld() { return glutGetModifiers() & GLUT_ACTIVE_ALT; }
+
 static void StepTimerMode()
 {
     switch (timers.timermode) {
@@ -161,7 +166,7 @@ void Keyboard(unsigned char c, int, int)
         MoveAttackBoard();
         break;
     case 'L': case 'l':
-        NotAvailableYet("List game");
+        ListGame(AltHeld());
         break;
     case 'O': case 'o':
         Overhead();
@@ -170,16 +175,16 @@ void Keyboard(unsigned char c, int, int)
         Quit();
         break;
     case 'R': case 'r':
-        NotAvailableYet("Restore game");
+        RestoreGame(AltHeld() ? 1 : 0);
         break;
     case 'S': case 's':
-        NotAvailableYet("Save game");
+        SaveGame(AltHeld() ? 1 : 0);
         break;
     case 'T': case 't':
         StepTimerMode();
         break;
     case 'U': case 'u':
-        NotAvailableYet("Undo");
+        UndoMoves(1);
         break;
     case 'V': case 'v':
         ResetView();

@@ -61,9 +61,11 @@ void KeyboardSpecial(int c, int, int)
         StoreFavoriteView();
         break;
     case GLUT_KEY_F7:
-    case GLUT_KEY_F8:
-        NotAvailableYet("Replay");
+    case GLUT_KEY_F8: {
+        int step = (glutGetModifiers() & GLUT_ACTIVE_SHIFT) ? 200 : 1;
+        ReplayMoves(c == GLUT_KEY_F7 ? -step : step);
         break;
+    }
     case GLUT_KEY_F9:
         if (state.demo_mode) {
             state.demo_mode = 0;

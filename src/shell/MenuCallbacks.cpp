@@ -25,13 +25,13 @@ void DoGameMenu(int value)
         ResetBoard(true);
         break;
     case MENU_LISTGAME:
-        NotAvailableYet("List game");
+        ListGame(false);
         break;
     case MENU_SAVE:
-        NotAvailableYet("Save game");
+        SaveGame(0);
         break;
     case MENU_RESTORE:
-        NotAvailableYet("Restore game");
+        RestoreGame(0);
         break;
     default:
         Panic(false, "unknown selection @ DoGameMenu");
@@ -63,11 +63,6 @@ void DoTimeLimitMenu(int value)
 {
     timers.timer_limit = value;
     CreateMenus();
-}
-
-void DoUndoMenu(int)
-{
-    NotAvailableYet("Undo");
 }
 
 void DoSpreadMenu(int value)

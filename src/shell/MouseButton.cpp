@@ -14,5 +14,8 @@ void MouseButton(int button, int bstate, int, int)
     }
     if (bstate != GLUT_DOWN && bstate != GLUT_UP)
         Panic(false, "unknown bstate");
+    // A click on the board ends a review of the game.
+    if (bstate == GLUT_DOWN)
+        ReplayExit();
     RequestRedisplay();
 }

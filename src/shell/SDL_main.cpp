@@ -26,7 +26,7 @@ int SDL_main(int argc, char** argv)
     // 1. Defaults that the new game below does not set.
     eval_show = false;
     menu_mesh_pieces = SET_CLASSIC;
-    shell_hooks.reset_view = ResetView;
+    InstallShellHooks();
 
     // 2. SDL, for its timer service only.
     SDL sdl(SDL_INIT_TIMER);
@@ -76,6 +76,7 @@ int SDL_main(int argc, char** argv)
     // 9. Menus and the idle callback.
     CreateMenus();
     glutIdleFunc(VornakIdleFunc);
+    GameListInit();
 
     // 10. A new tri-dimensional game.
     DoModeMenu(3);

@@ -31,7 +31,6 @@ void DoGameMenu(int value);
 void DoComputerMenu(int value);
 void DoDifficultyMenu(int value);
 void DoTimeLimitMenu(int value);
-void DoUndoMenu(int plies);
 void DoSpreadMenu(int value);
 void DoRulesMenu(int value);
 void DoNotationMenu(int value);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/board.h"
+#include "record/record.h"
 #include "render/piece.h"
 
 #include <atomic>
@@ -22,7 +23,6 @@ extern int CapturedOnOff;
 extern char info_string[64];  // one-frame message under the move line
 extern char banner_string[64];
 extern char move_string[64];
-extern char gamefilename[260];
 
 // Set from any thread; the idle callback turns it into a redisplay on the main
 // thread, because GLUT may only be called from there.
@@ -41,5 +41,8 @@ void MouseButton(int button, int bstate, int x, int y);
 // the worker has left, so a search it was running is abandoned, never played.
 void Clutch(int start);
 
-// The console line for a command whose machinery is not part of the program yet.
-void NotAvailableYet(const char* what);
+// Fills shell_hooks: what the game record and the board ask of the window.
+void InstallShellHooks();
+
+// zenity's file selection (answers as SHELL_HOOKS_T::choose_file).
+int ChooseFileWithZenity(const FILE_CHOICE_T* what, char* name, size_t size);

@@ -182,7 +182,7 @@ TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
 {
     std::vector<MOVE_T> moves(MAX_MOVES);
     for (int i = 0; i < MAX_MOVES; i++)
-        InitMove(&moves[i], W_KNIGHT, i % 64, (i * 7) % 64, (i * 37) % 11, '-', 0);
+        InitMove(&moves[i], W_KNIGHT, i % 64, i / 64, (i * 37) % 11, '-', 0);  // squares name the index
     std::vector<MOVE_T> sorted = moves;
     SortMoves(sorted.data(), MAX_MOVES);
     for (int i = 1; i < MAX_MOVES; i++)
@@ -190,10 +190,7 @@ TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
     // Stability: among equal scores the original index order survives.
     std::vector<int> last_index(11, -1);
     for (const MOVE_T& m : sorted) {
-        int index = -1;
-        for (int i = 0; i < MAX_MOVES && index < 0; i++)
-            if (moves[i].from == m.from && moves[i].to == m.to && moves[i].v == m.v)
-                index = i;
+        int index = (int)(m.to * 64 + m.from);
         ASSERT_GT(index, last_index[m.v]);
         last_index[m.v] = index;
     }

@@ -1,0 +1,77 @@
+// Playing one move of the game, for the human or the computer: checked,
+// recorded, made, listed and logged.
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+#include "record/record_internal.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const uint32_t PROMOTION_BITS = 0x1800;
+
+void EndGameNow(POS_T* b, int winner)
+{
+    if (!b->winner)
+        b->winner = winner;
+    state.demo_mode = 0;
+    state.vornak = 0;
+    if (shell_hooks.stop_clocks)
+        shell_hooks.stop_clocks();
+}
+
+}  // namespace
+
+int PlayerMoved(POS_T* b, MOVE_T* move_t)
+{
+    if (eval_show)
+        printf("\nPlayerMoved");
+    if (!move_t) {
+        Panic(false, "NULL move @ PlayerMoved");
+        return 0;
+    }
+    int result = 0;
+    if (b->move_num < 0 || b->move_num >= MAX_GAME_PLIES) {
+        // The record has no room for another ply: the game ends drawn.
+        printf("\nThe game record is full (%d plies): no more moves, the game is drawn", MAX_GAME_PLIES);
+        EndGameNow(b, 2);
+    } else if (LegalMove(b, move_t, "PlayerMoved")) {
+        // Made on a copy, so that a failure leaves the game as it was.
+        std::unique_ptr<POS_T> next(new POS_T(*b));
+        MOVE_T m = *move_t;
+        if (!DoMove(next.get(), next.get(), &m)) {
+            Panic(false, "PlayerMoved legal but bad do move");
+        } else {
+            int captured = CapturedBy(b, next.get());
+            // Recorded as made: the promotion piece chosen and the capture
+            // are then replayed exactly.
+            state.game_record[b->move_num] = m;
+            *move_t = m;
+            *b = *next;
+            if (captured)
+                CapturedPieceStore(captured);
+            if (b->flags & 0x2000)
+                printf("\nDraw");
+            if (b->move_num >= MAX_GAME_PLIES && !b->winner) {
+                printf("\nDraw - the game record is full");
+                EndGameNow(b, 2);
+            } else if (b->winner) {
+                EndGameNow(b, b->winner);
+                if (b->winner == 2)
+                    printf("\nStalemate - draw");
+            }
+            const char* text = GameListPut(b, &m, b->move_num);
+            if (!text)
+                text = "";
+            if (b->move_num & 1)
+                printf("\n%d. %s", (b->move_num - 1) / 2 + 1, text);
+            else
+                printf("\n%d. ... %s", (b->move_num - 2) / 2 + 1, text);
+            fflush(stdout);
+            result = 1;
+        }
+    }
+    b->flags &= ~PROMOTION_BITS;
+    return result;
+}

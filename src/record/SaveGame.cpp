@@ -1,0 +1,83 @@
+// Saving the game: the state in the current layout, written to a new file
+// that replaces the old save only once it is complete, so a failed save
+// never destroys the previous one.
+#include "record/savefile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+char gamefilename[260] = "vornak.sav";
+
+namespace {
+
+bool WriteAll(int fd, const uint8_t* data, size_t n)
+{
+    size_t done = 0;
+    while (done < n) {
+        ssize_t w = write(fd, data + done, n - done);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        done += (size_t)w;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool SaveGame(int oldway)
+{
+    static const FILE_CHOICE_T choice = {true, "Save game", "Save Files (*.sav)", "*.sav", "sav", "vornak.sav"};
+    char name[sizeof gamefilename];
+    if (oldway) {
+        snprintf(name, sizeof name, "vornak.sav");
+    } else {
+        snprintf(name, sizeof name, "%s", gamefilename);
+        if (!ChooseFile(&choice, name, sizeof name))
+            return false;
+    }
+
+    // One consistent picture of the game: the thinking thread may be about
+    // to make its move.
+    std::vector<uint8_t> image(SAVE_SIZE);
+    if (shell_hooks.clutch)
+        shell_hooks.clutch(0);
+    WriteStateImage(&state, image.data());
+    if (shell_hooks.clutch)
+        shell_hooks.clutch(1);
+
+    std::string temp = std::string(name) + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0) {
+        perror(name);
+        printf("\ncan't open save file %s\n", name);
+        fflush(stdout);
+        return false;
+    }
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    printf("\nSaving %s ...", name);
+    bool ok = WriteAll(fd, image.data(), image.size()) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temp.c_str(), name) == 0;
+    if (!ok) {
+        int err = errno;
+        unlink(temp.c_str());
+        printf("failed: %s", strerror(err));
+        fflush(stdout);
+        return false;
+    }
+    printf("complete");
+    fflush(stdout);
+    snprintf(gamefilename, sizeof gamefilename, "%s", name);
+    if (shell_hooks.set_window_title)
+        shell_hooks.set_window_title(gamefilename);
+    return true;
+}
