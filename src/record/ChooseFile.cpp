@@ -16,3 +16,16 @@ bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size)
     fflush(stdout);
     return true;
 }
+
+bool ChooseSaveFileName(int oldway, bool save, char* name, size_t size)
+{
+    static const FILE_CHOICE_T to_save = {true, "Save game", "Save Files (*.sav)", "*.sav", "sav", "vornak.sav"};
+    static const FILE_CHOICE_T to_restore = {false, "Restore game", "Save Files (*.sav)", "*.sav", "sav",
+                                             "vornak.sav"};
+    if (oldway) {
+        snprintf(name, size, "vornak.sav");
+        return true;
+    }
+    snprintf(name, size, "%s", gamefilename);
+    return ChooseFile(save ? &to_save : &to_restore, name, size);
+}

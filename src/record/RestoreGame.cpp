@@ -289,15 +289,9 @@ bool ReadSaveFile(const char* path, std::vector<uint8_t>* bytes, std::string* wh
 
 bool RestoreGame(int oldway)
 {
-    static const FILE_CHOICE_T choice = {false, "Restore game", "Save Files (*.sav)", "*.sav", "sav", "vornak.sav"};
     char name[sizeof gamefilename];
-    if (oldway) {
-        snprintf(name, sizeof name, "vornak.sav");
-    } else {
-        snprintf(name, sizeof name, "%s", gamefilename);
-        if (!ChooseFile(&choice, name, sizeof name))
-            return false;
-    }
+    if (!ChooseSaveFileName(oldway, false, name, sizeof name))
+        return false;
 
     // 1.
     std::vector<uint8_t> bytes;

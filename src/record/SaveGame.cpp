@@ -33,15 +33,9 @@ bool WriteAll(int fd, const uint8_t* data, size_t n)
 
 bool SaveGame(int oldway)
 {
-    static const FILE_CHOICE_T choice = {true, "Save game", "Save Files (*.sav)", "*.sav", "sav", "vornak.sav"};
     char name[sizeof gamefilename];
-    if (oldway) {
-        snprintf(name, sizeof name, "vornak.sav");
-    } else {
-        snprintf(name, sizeof name, "%s", gamefilename);
-        if (!ChooseFile(&choice, name, sizeof name))
-            return false;
-    }
+    if (!ChooseSaveFileName(oldway, true, name, sizeof name))
+        return false;
 
     // One consistent picture of the game: the thinking thread may be about
     // to make its move.

@@ -62,6 +62,8 @@ extern char gamefilename[260];  // the last file saved or restored
 // Asks through the shell's chooser; without one, takes the default name and
 // says so. False when the user cancelled.
 bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size);
+// The save file's name: "vornak.sav" the old way, else asked (false: cancelled).
+bool ChooseSaveFileName(int oldway, bool save, char* name, size_t size);
 bool SaveGame(int oldway);
 bool RestoreGame(int oldway);
 void ListGame(bool screen_only);
