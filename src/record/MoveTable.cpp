@@ -112,7 +112,10 @@ const char* EntryText(MOVE_TABLE_T* t, int i)
         snprintf(text, sizeof text, "BAD");
     }
     da_str_i[0] = 0;
-    snprintf(t->disambstrs[i], sizeof t->disambstrs[i], "%s", text);
+    // The table keeps 15 characters of a move's text, as it always has.
+    size_t keep = strnlen(text, sizeof t->disambstrs[i] - 1);
+    memcpy(t->disambstrs[i], text, keep);
+    t->disambstrs[i][keep] = 0;
     t->written[i] = true;
     return t->disambstrs[i];
 }
