@@ -132,18 +132,27 @@ gui_begin()
     GUI_CONSOLE="$GUI_TMP/console.txt"
     mkdir -p "$GUI_WORK"
 
-    # -displayfd: the server chooses a free display and writes its number
-    # once it accepts connections.
-    : >"$GUI_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-        3>"$GUI_TMP/display" >"$GUI_TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i num=""
-    for i in $(seq 100); do
-        num=$(head -n1 "$GUI_TMP/display" 2>/dev/null)
+    # A display number drawn at random rather than the lowest free one: a
+    # server of another test that is just shutting down may still remove the
+    # socket of the number it gave up. -displayfd tells when the server
+    # accepts connections.
+    local attempt i num=""
+    for attempt in 1 2 3 4 5 6; do
+        local candidate=$((200 + RANDOM % 800))
+        [ -e "/tmp/.X$candidate-lock" ] && continue
+        : >"$GUI_TMP/display"
+        Xvfb ":$candidate" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+            3>"$GUI_TMP/display" >"$GUI_TMP/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        for i in $(seq 100); do
+            num=$(head -n1 "$GUI_TMP/display" 2>/dev/null)
+            [ -n "$num" ] && break
+            gui_alive "$XVFB_PID" || break
+            sleep 0.1
+        done
         [ -n "$num" ] && break
-        gui_alive "$XVFB_PID" || break
-        sleep 0.1
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
     done
     if [ -z "$num" ]; then
         cat "$GUI_TMP/xvfb.log" >&2
