@@ -220,28 +220,53 @@ void ReadRecordAndKeys(const uint8_t* record, const uint8_t* keys, STATE_T* s)
     }
 }
 
+// Where each layout keeps the settings; -1 for a field it does not have.
+struct SETTINGS_AT_T {
+    int inited, dmode, selected, spreadmap, spreadmap_bytes, spread, stipple, rules, vornak, notation, maxdepth;
+    int scale, projection, xang, yang, stop_search, hash_table_size, game_record, hash_list, demo_mode;
+};
+
+const SETTINGS_AT_T current_at = {S_INITED, S_DMODE, S_SELECTED, S_SPREADMAP, (int)sizeof state.spreadmap,
+                                  S_SPREAD, S_STIPPLE, S_RULES, S_VORNAK, S_NOTATION, S_MAXDEPTH, S_SCALE,
+                                  S_PROJECTION, S_XANG, S_YANG, S_STOP_SEARCH, S_HASH_TABLE_SIZE,
+                                  S_GAME_RECORD, S_HASH_LIST, S_DEMO_MODE};
+const SETTINGS_AT_T previous_at = {S297_INITED, S297_DMODE, S297_SELECTED, S297_SPREADMAP, 4, S297_SPREAD,
+                                   S297_STIPPLE, S297_RULES, S297_VORNAK, S297_NOTATION, S297_MAXDEPTH,
+                                   S297_SCALE, S297_PROJECTION, S297_XANG, S297_YANG, S297_STOP_SEARCH,
+                                   S297_HASH_TABLE_SIZE, S297_GAME_RECORD, S297_HASH_LIST, -1};
+const SETTINGS_AT_T oldest_at = {OLD_INITED, OLD_DMODE, OLD_SELECTED, OLD_SPREADMAP, 4, OLD_SPREAD, OLD_STIPPLE,
+                                 OLD_RULES, OLD_VORNAK, -1, -1, OLD_SCALE, OLD_PROJECTION, OLD_XANG, OLD_YANG,
+                                 OLD_STOP_SEARCH, OLD_HASH_TABLE_SIZE, OLD_GAME_RECORD, OLD_HASH_LIST,
+                                 OLD_DEMO_MODE};
+
+void ReadSettings(const uint8_t* d, const SETTINGS_AT_T& at, STATE_T* s)
+{
+    s->oeb.inited = GetInt(d + at.inited);
+    s->dmode = GetInt(d + at.dmode);
+    s->selected = GetU32(d + at.selected);
+    memcpy(s->spreadmap, d + at.spreadmap, at.spreadmap_bytes);
+    s->spread = GetInt(d + at.spread);
+    s->stipple = GetInt(d + at.stipple);
+    s->rules = GetInt(d + at.rules);
+    s->vornak = GetInt(d + at.vornak);
+    if (at.notation >= 0)
+        s->notation = GetInt(d + at.notation);  // the oldest layout keeps the current one
+    s->maxdepth = at.maxdepth >= 0 ? GetInt(d + at.maxdepth) : DIFF_EASY;  // it knew no difficulty
+    s->scale = GetFloat(d + at.scale);
+    s->projection_ortho = GetInt(d + at.projection);
+    s->xang = GetFloat(d + at.xang);
+    s->yang = GetFloat(d + at.yang);
+    s->stop_search = GetInt(d + at.stop_search);
+    s->state_hash_table_size = GetInt(d + at.hash_table_size);
+    ReadRecordAndKeys(d + at.game_record, d + at.hash_list, s);
+    s->demo_mode = at.demo_mode >= 0 ? GetInt(d + at.demo_mode) : 0;
+}
+
 void ReadCurrent(const uint8_t* d, STATE_T* s)
 {
     ReadPosition(d + S_POSITION, &s->position);
     ReadPosition(d + S_POS_0, &s->oeb.pos_0);
-    s->oeb.inited = GetInt(d + S_INITED);
-    s->dmode = GetInt(d + S_DMODE);
-    s->selected = GetU32(d + S_SELECTED);
-    memcpy(s->spreadmap, d + S_SPREADMAP, sizeof s->spreadmap);
-    s->spread = GetInt(d + S_SPREAD);
-    s->stipple = GetInt(d + S_STIPPLE);
-    s->rules = GetInt(d + S_RULES);
-    s->vornak = GetInt(d + S_VORNAK);
-    s->notation = GetInt(d + S_NOTATION);
-    s->maxdepth = GetInt(d + S_MAXDEPTH);
-    s->scale = GetFloat(d + S_SCALE);
-    s->projection_ortho = GetInt(d + S_PROJECTION);
-    s->xang = GetFloat(d + S_XANG);
-    s->yang = GetFloat(d + S_YANG);
-    s->stop_search = GetInt(d + S_STOP_SEARCH);
-    s->state_hash_table_size = GetInt(d + S_HASH_TABLE_SIZE);
-    ReadRecordAndKeys(d + S_GAME_RECORD, d + S_HASH_LIST, s);
-    s->demo_mode = GetInt(d + S_DEMO_MODE);
+    ReadSettings(d, current_at, s);
 }
 
 void ReadPrevious(const uint8_t* d, STATE_T* s)
@@ -251,47 +276,14 @@ void ReadPrevious(const uint8_t* d, STATE_T* s)
     saveposition(&s->position, &old);
     ReadPosition297(d + S297_POS_0, &old);
     saveposition(&s->oeb.pos_0, &old);
-    s->oeb.inited = GetInt(d + S297_INITED);
-    s->dmode = GetInt(d + S297_DMODE);
-    s->selected = GetU32(d + S297_SELECTED);
-    memcpy(s->spreadmap, d + S297_SPREADMAP, 4);
-    s->spread = GetInt(d + S297_SPREAD);
-    s->stipple = GetInt(d + S297_STIPPLE);
-    s->rules = GetInt(d + S297_RULES);
-    s->vornak = GetInt(d + S297_VORNAK);
-    s->notation = GetInt(d + S297_NOTATION);
-    s->maxdepth = GetInt(d + S297_MAXDEPTH);
-    s->scale = GetFloat(d + S297_SCALE);
-    s->projection_ortho = GetInt(d + S297_PROJECTION);
-    s->xang = GetFloat(d + S297_XANG);
-    s->yang = GetFloat(d + S297_YANG);
-    s->stop_search = GetInt(d + S297_STOP_SEARCH);
-    s->state_hash_table_size = GetInt(d + S297_HASH_TABLE_SIZE);
-    ReadRecordAndKeys(d + S297_GAME_RECORD, d + S297_HASH_LIST, s);
-    s->demo_mode = 0;
+    ReadSettings(d, previous_at, s);
 }
 
 void ReadOldest(const uint8_t* d, STATE_T* s)
 {
     ReadPosition(d + OLD_POSITION, &s->position);
     ReadPosition(d + OLD_POS_0, &s->oeb.pos_0);
-    s->oeb.inited = GetInt(d + OLD_INITED);
-    s->dmode = GetInt(d + OLD_DMODE);
-    s->selected = GetU32(d + OLD_SELECTED);
-    memcpy(s->spreadmap, d + OLD_SPREADMAP, 4);
-    s->spread = GetInt(d + OLD_SPREAD);
-    s->stipple = GetInt(d + OLD_STIPPLE);
-    s->rules = GetInt(d + OLD_RULES);
-    s->vornak = GetInt(d + OLD_VORNAK);
-    s->maxdepth = DIFF_EASY;  // the layout knew no difficulty
-    s->scale = GetFloat(d + OLD_SCALE);
-    s->projection_ortho = GetInt(d + OLD_PROJECTION);
-    s->xang = GetFloat(d + OLD_XANG);
-    s->yang = GetFloat(d + OLD_YANG);
-    s->stop_search = GetInt(d + OLD_STOP_SEARCH);
-    s->state_hash_table_size = GetInt(d + OLD_HASH_TABLE_SIZE);
-    ReadRecordAndKeys(d + OLD_GAME_RECORD, d + OLD_HASH_LIST, s);
-    s->demo_mode = GetInt(d + OLD_DEMO_MODE);
+    ReadSettings(d, oldest_at, s);
 }
 
 }  // namespace
