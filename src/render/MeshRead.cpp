@@ -2,11 +2,15 @@
 #include "render/piece.h"
 
 #include <cstdio>
+#include <cstring>
 
 void PIECE_C::MeshRead(const char* fileName)
 {
-    // 1.
+    // 1. A second reading replaces the mesh rather than adding to it.
     mesh_ready = false;
+    mesh_compiled = false;
+    vertices.clear();
+    vi = 0;
     filename = fileName;
     int pCnt = 4, vCnt = 0;
     FILE* f = fopen(fileName, "r");
@@ -18,6 +22,14 @@ void PIECE_C::MeshRead(const char* fileName)
     // skip, so a tab-indented line yields no point.
     char line[100];
     while (fgets(line, sizeof line, f)) {
+        // Only the first 99 characters of a line count: the rest of a longer
+        // one is dropped, or it would be read as a line of its own and put
+        // the normals and vertices out of step.
+        if (!strchr(line, '\n')) {
+            int c;
+            while ((c = fgetc(f)) != EOF && c != '\n') {
+            }
+        }
         const char* p = line;
         while ((*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') || *p == ' ')
             p++;
