@@ -85,7 +85,7 @@ enum DEST_E {
 };
 
 struct FILETIME_T {
-    uint32_t day = 1, month1 = 1, year = 2000;  // month1: calendar month + 1
+    uint32_t day = 1, month1 = 2, year = 2000;  // month1: calendar month + 1
     uint32_t hour = 0, minute = 0, second = 0;
 };
 

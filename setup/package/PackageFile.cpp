@@ -37,6 +37,16 @@ PACKAGEFILE_C::PACKAGEFILE_C(const std::string& path, OPENMODE_E mode)
     file = fopen(path.c_str(), how);
     if (!file)
         throw SETUP_ERROR_C("Unable to open file.");
+    // A file being read is never read past its end, even by the name
+    // read's fixed run of bytes.
+    if (mode == OPEN_READ) {
+        try {
+            limit = Size();
+        } catch (const SETUP_ERROR_C&) {
+            fclose(file);
+            throw;
+        }
+    }
     if (mode == OPEN_APPEND) {
         if (SeekTo(file, 0, SEEK_END) != 0) {
             fclose(file);

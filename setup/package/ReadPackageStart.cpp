@@ -54,7 +54,7 @@ PACKAGEHEADER_T ReadPackageStart(PACKAGEFILE_C& in, std::string* licence)
         licence->clear();
         if (header.has_licence) {
             std::vector<uint8_t> text = ReadBlock(in);
-            const void* zero = memchr(text.data(), 0, text.size());
+            const void* zero = text.empty() ? nullptr : memchr(text.data(), 0, text.size());
             size_t length = zero ? (const uint8_t*)zero - text.data() : text.size();
             licence->assign((const char*)text.data(), length);
         }

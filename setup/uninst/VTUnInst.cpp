@@ -4,6 +4,9 @@
 // installed files are the installation directory, where the log lives.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -220,6 +223,8 @@ int Uninstall(const std::string& log_path)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int)
 {
     trace = getenv("VORNAK_SETUP_TRACE") != nullptr;
+    if (trace)
+        _setmode(_fileno(stdout), _O_BINARY);  // plain "\n" line ends for the test scripts
     // The log's path is the whole rest of the command line: the registered
     // command does not quote it, and it may hold spaces.
     std::string path = command_line ? command_line : "";

@@ -4,11 +4,16 @@
 
 #include <objbase.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 INSTALL_T install;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     install.trace = getenv("VORNAK_SETUP_TRACE") != nullptr;
+    if (install.trace)
+        _setmode(_fileno(stdout), _O_BINARY);  // plain "\n" line ends for the test scripts
     if (const char* slow = getenv("VORNAK_SETUP_SLOW"))
         install.slow_ms = atoi(slow);
     int code = 0;

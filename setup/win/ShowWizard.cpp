@@ -12,6 +12,9 @@
 namespace {
 
 const char* VENDOR_PAGE = "https://vornak.example.org/";
+// The sheet applies button states after the page's notification returns;
+// the trace is printed once it has.
+const UINT WM_TRACE_PAGE = WM_APP + 1;
 
 struct PAGE_T {
     int dialog;
@@ -87,9 +90,15 @@ void Browse(HWND page)
     LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
     if (!chosen)
         return;
+    // The chosen folder is where the product's own folder goes, as the
+    // default "Program Files\<product>" has it.
     char path[MAX_PATH];
-    if (SHGetPathFromIDListA(chosen, path))
-        SetDlgItemTextA(page, IDC_DIR, path);
+    if (SHGetPathFromIDListA(chosen, path)) {
+        std::string dir = path;
+        if (!dir.empty() && dir.back() != '\\')
+            dir += '\\';
+        SetDlgItemTextA(page, IDC_DIR, (dir + install.header.product).c_str());
+    }
     CoTaskMemFree(chosen);
 }
 
@@ -135,6 +144,9 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
         SetWindowLongPtrA(page, GWLP_USERDATA, dialog);
         InitPage(page, dialog);
         return TRUE;
+    case WM_TRACE_PAGE:
+        TraceButtons(page, dialog);
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         // The read-only licence box stays white like a document.
         if ((HWND)lparam == GetDlgItem(page, IDC_LICENCE)) {
@@ -150,7 +162,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
         case IDC_DISAGREE:
             agreed = IsDlgButtonChecked(page, IDC_AGREE) == BST_CHECKED;
             SetButtons(page, dialog);
-            TraceButtons(page, dialog);
+            PostMessageA(page, WM_TRACE_PAGE, 0, 0);
             return TRUE;
         case IDC_BROWSE:
             Browse(page);
@@ -175,7 +187,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
                 SetDlgItemTextA(sheet, 0x3025, "&Install");
             }
             SetButtons(page, dialog);
-            TraceButtons(page, dialog);
+            PostMessageA(page, WM_TRACE_PAGE, 0, 0);
             SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
             return TRUE;
         case PSN_WIZNEXT:
