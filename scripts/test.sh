@@ -13,6 +13,7 @@ PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libgtest-dev
     xvfb xauth xfonts-base xdotool x11-utils imagemagick zenity
+    zlib1g-dev g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64
 )
 
 if [ -z "${SKIP_APT:-}" ]; then
