@@ -5,6 +5,9 @@
 #
 #   SKIP_APT=1         do not install packages
 #   BUILD_DIR=dir      build tree (default: build)
+#   ASAN_BUILD_DIR=dir tree of the AddressSanitizer + UBSan program that the
+#                      monkey test drives (default: <BUILD_DIR>-asan); only
+#                      the program is built there
 #   CMAKE_ARGS="..."   extra configure options, e.g. -DVORNAK_ASAN=ON
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,9 +30,18 @@ if [ -z "${SKIP_APT:-}" ]; then
 fi
 
 BUILD_DIR=${BUILD_DIR:-build}
+ASAN_BUILD_DIR=${ASAN_BUILD_DIR:-$BUILD_DIR-asan}
 JOBS=$(nproc)
+
+# The monkey test's program: built with the sanitizers, so that a fault the
+# random input provokes shows as a report rather than passing unnoticed.
+cmake -S . -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug -DVORNAK_ASAN=ON -DVORNAK_WERROR=ON
+cmake --build "$ASAN_BUILD_DIR" -j "$JOBS" --target vornak
+MONKEY_PROGRAM=$(cd "$ASAN_BUILD_DIR" && pwd)/vornak
+
 # shellcheck disable=SC2086  # CMAKE_ARGS is a list of options
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON ${CMAKE_ARGS:-}
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNAK_WERROR=ON \
+    -DVORNAK_MONKEY_PROGRAM="$MONKEY_PROGRAM" ${CMAKE_ARGS:-}
 cmake --build "$BUILD_DIR" -j "$JOBS"
 cd "$BUILD_DIR"
 # The frame-rate measurement (label "bench") is run by hand: ctest -L bench.

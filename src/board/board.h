@@ -335,6 +335,12 @@ int ResetBoard(bool reset_view);
 void SetupStartPosition(POS_T* b, int dmode);  // pieces, boards and rights only
 int CreatePBoard(POS_T* b);
 int RegenToPieces(POS_T* b);
+// Whether the game can go on from b: one king a side, a piece list that
+// matches the board, attack boards on distinct pins, sane counters. The
+// reason comes as text, null when the position is playable. Board editing
+// can leave a position that fails; moves wait until it passes again.
+bool PositionPlayable(const POS_T* b);
+const char* PositionUnplayableWhy(const POS_T* b);
 void ResetSpreadmap();          // every square back to plain
 
 // ---------------------------------------------------------------- reach and line maps

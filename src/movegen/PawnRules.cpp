@@ -108,7 +108,10 @@ int GetPromotedPiece(MOVE_T* move)
     int piece = W_QUEEN;
     if (sym == 0 || sym == '-' || sym == 'T' || sym == 'x') {
         switch (shell_hooks.ask_promotion()) {
-        case -1: Panic(true, "error displaying message box"); break;
+        case -1:
+            // Without the box the move still stands: the usual choice.
+            Panic(false, "error displaying message box");
+            break;
         case 2: piece = W_ROOK; break;
         case 3: piece = W_BISHOP; break;
         case 4: piece = W_KNIGHT; break;

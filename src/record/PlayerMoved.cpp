@@ -31,6 +31,12 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
         Panic(false, "NULL move @ PlayerMoved");
         return 0;
     }
+    // An edited board may lack a king or disagree with its piece list; the
+    // game waits, for either player, until editing repairs it.
+    if (const char* why = PositionUnplayableWhy(b)) {
+        printf("\nNo move can be played until the board is set up again: %s", why);
+        return 0;
+    }
     int result = 0;
     if (b->move_num < 0 || b->move_num >= MAX_GAME_PLIES) {
         // The record has no room for another ply: the game ends drawn.

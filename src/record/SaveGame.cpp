@@ -43,7 +43,9 @@ bool SaveGame(int oldway)
     if (shell_hooks.clutch)
         shell_hooks.clutch(0);
     WriteStateImage(&state, image.data());
-    if (shell_hooks.clutch)
+    // While the game is reviewed the thread stays stopped: it would play
+    // onto the board of the review.
+    if (shell_hooks.clutch && replay == -1)
         shell_hooks.clutch(1);
 
     std::string temp = std::string(name) + ".XXXXXX";

@@ -8,12 +8,13 @@
 
 void DoModeMenu(int value)
 {
-    // 1.
+    // 1. A review of the old game ends with it.
     Clutch(0);
+    replay = -1;
 
     // 2. Wipe the game but keep the difficulty.
     int maxdepth = state.maxdepth;
-    memset(&state, 0, sizeof state);
+    memset((void*)&state, 0, sizeof state);
     state.maxdepth = maxdepth;
     state.dmode = value;
 

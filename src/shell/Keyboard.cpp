@@ -73,8 +73,13 @@ static const char* BuildStamp()
     return stamp;
 }
 
+// The board moves without any rule, like an edit. The pieces on it travel
+// with it, so the attack maps, the check flag and the keys are rebuilt from
+// the board; a board that cannot be played on (being edited) is left for the
+// edit that repairs it.
 static void MoveAttackBoard()
 {
+    WORKER_PAUSE_T pause;
     POS_T* b = &state.position;
     int old = b->whereis_board[j_ptr];
     int at = -1;
@@ -87,6 +92,8 @@ static void MoveAttackBoard()
         if (IsAttackBoardThere(b, pin) == int(NO_SQUARE)) {
             b->whereis_board[j_ptr] = pin;
             AlignAttackBoards(b);
+            if (state.dmode == 3 && PositionPlayable(b) && CreatePBoard(b))
+                UpdateMaps(b);
             return;
         }
     }

@@ -22,7 +22,14 @@ void DoGameMenu(int value)
         // Lighter than a new game from the Mode menu: state is not wiped and
         // the thinking thread keeps running.
         Keyboard('?', 0, 0);
-        ResetBoard(true);
+        {
+            // A search still running for the old game must not play its
+            // move on the new one.
+            WORKER_PAUSE_T pause;
+            pause.resume = true;  // a review of the old game ends with it
+            replay = -1;
+            ResetBoard(true);
+        }
         break;
     case MENU_LISTGAME:
         ListGame(false);
@@ -127,6 +134,7 @@ void DoCapturedMenu(int value)
 void DoEditMenu(int value)
 {
     editing_option = 0;
+    WORKER_PAUSE_T pause;
     switch (value) {
     case EDIT_CLEAR:
         // Only the cells: piece list and maps are rebuilt by the next edit.

@@ -41,6 +41,22 @@ void MouseButton(int button, int bstate, int x, int y);
 // the worker has left, so a search it was running is abandoned, never played.
 void Clutch(int start);
 
+// Holds the thinking thread while the main thread changes the position in
+// place (editing, the K key, a board reset), so that no search runs on a
+// half-changed board and no move found for the old board lands on the new
+// one. While the game is being reviewed the thread stays stopped.
+struct WORKER_PAUSE_T {
+    bool resume;
+    WORKER_PAUSE_T() : resume(replay == -1) { Clutch(0); }
+    ~WORKER_PAUSE_T()
+    {
+        if (resume)
+            Clutch(1);
+    }
+    WORKER_PAUSE_T(const WORKER_PAUSE_T&) = delete;
+    WORKER_PAUSE_T& operator=(const WORKER_PAUSE_T&) = delete;
+};
+
 // Fills shell_hooks: what the game record and the board ask of the window.
 void InstallShellHooks();
 
