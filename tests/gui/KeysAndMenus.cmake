@@ -17,7 +17,7 @@ add_test(NAME gui.menus_game COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/menus_game
 add_test(NAME gui.menus_settings
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/menus_settings_test.sh $<TARGET_FILE:vornak>)
 set_tests_properties(gui.keys gui.menus_game gui.menus_settings PROPERTIES
-  LABELS gui TIMEOUT 300 SKIP_RETURN_CODE 77)
+  LABELS gui TIMEOUT 600 SKIP_RETURN_CODE 77)
 
 # The monkey runs against the program named by VORNAK_MONKEY_PROGRAM, meant
 # to be an AddressSanitizer + UBSan build of vornak (scripts/test.sh builds

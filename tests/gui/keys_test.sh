@@ -94,6 +94,14 @@ save
 expect_board 2
 [ "$(saved_int $MOVE_NUM)" = 2 ] || gui_fail "undo after review at ply $(saved_int $MOVE_NUM)"
 
+# Alt+S then Alt+R: the game saved at ply 2 comes back after another undo.
+save
+key_expect "move undone" u
+key_expect "complete!" alt+r
+save
+expect_board 2
+[ "$(saved_int $MOVE_NUM)" = 2 ] || gui_fail "Alt+R brought back ply $(saved_int $MOVE_NUM)"
+
 # S and R without a chooser use vornak.sav; L writes gamelist.txt, Alt+L
 # lists on the console only.
 key_expect "Saving vornak.sav ...complete" s

@@ -57,11 +57,12 @@ gui_open_menus()
 }
 
 # Waits until exactly n menus are open; sets MENU_X, MENU_Y, MENU_W, MENU_H to
-# the rightmost one.
+# the rightmost one. A program busy with a long command (a restore in a
+# sanitizer build) opens its menu late: up to MENU_WAIT seconds (default 30).
 gui_wait_menus()
 {
     local n=$1 i list count
-    for i in $(seq 100); do
+    for i in $(seq $((${MENU_WAIT:-30} * 10))); do
         list=$(gui_open_menus)
         count=$(grep -c . <<<"$list")
         if [ "$count" -eq "$n" ]; then
@@ -69,7 +70,7 @@ gui_wait_menus()
             read -r MENU_X MENU_Y MENU_W MENU_H < <(sort -n -k1,1 <<<"$list" | tail -n1)
             return 0
         fi
-        sleep 0.05
+        sleep 0.1
     done
     gui_fail "expected $n open menus, found $count: $list"
 }

@@ -14,7 +14,8 @@ gui_start env PATH=/nonexistent VORNAK_TRACE_MENUS=1 "$VORNAK"
 gui_wait_window
 gui_wait_output $'\nZ \t black view toggle(2D)'
 
-BOARD=60 MOVE_NUM=2248 SPREAD=4680 STIPPLE=4684 RULES=4688 NOTATION=4696 PROJECTION=4708
+BOARD=60 MOVE_NUM=2248 SPREAD=4680 STIPPLE=4684 RULES=4688 VORNAK_AT=4692 NOTATION=4696 MAXDEPTH=4700
+PROJECTION=4708
 
 key_expect()
 {
@@ -41,6 +42,27 @@ expect_saved()
 
 # The computer stays out of the way of the edits below.
 gui_key F10
+
+# Settings no menu offers, restored from a file, are repaired: rules 0 becomes
+# TDCL, notation 7 standard, spread 9 off, difficulty 5 easy, side 5 nobody.
+save
+put_int()
+{
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($2 & 255)) $(($2 >> 8 & 255)) $(($2 >> 16 & 255)) \
+        $(($2 >> 24 & 255)))" | dd of="$GUI_WORK/vornak.sav" bs=1 seek="$1" conv=notrunc status=none
+}
+put_int $RULES 0
+put_int $NOTATION 7
+put_int $SPREAD 9
+put_int $MAXDEPTH 5
+put_int $VORNAK_AT 5
+[ "$(gui_file_int "$GUI_WORK/vornak.sav" $NOTATION)" = 7 ] || gui_fail "the file was not altered"
+key_expect "complete!" alt+r
+expect_saved $RULES 2 "repaired rules"
+for check in "$NOTATION 1 notation" "$SPREAD 0 spread" "$MAXDEPTH 4 difficulty" "$VORNAK_AT 0 side"; do
+    set -- $check
+    [ "$(gui_file_int "$GUI_WORK/vornak.sav" "$1")" = "$2" ] || gui_fail "repaired $3: $(gui_file_int "$GUI_WORK/vornak.sav" "$1")"
+done
 
 # Pieces: classic and mesh (drawing only).
 gui_menu_expect 1 0
@@ -73,6 +95,7 @@ gui_menu_expect 6 1 0
 gui_menu_expect 6 3 1
 gui_menu_expect 6 3 0
 key_expect "Vornak V2.98f" F2
+gui_key F10  # the new game gave the computer Black again
 key_expect "W xang=330 yang=0 scale=2" g
 gui_menu_expect 6 4
 key_expect "W xang=210 yang=180 scale=2" g
