@@ -5,10 +5,23 @@
 
 #include <GL/freeglut.h>
 
+#include <cmath>
 #include <cstdio>
 
 static const char favview_file[] = "favview.sav";
 
+// Any angle, brought into [0, 360).
+static float Within360(float a)
+{
+    a = std::fmod(a, 360.0f);
+    if (a < 0)
+        a += 360;
+    return a < 360 ? a : 0;
+}
+
+// A damaged file falls back to the default view like a missing one: its
+// numbers would otherwise reach the drawing half read, or as values (not a
+// number, infinite, a zoom of 0) that no save file can carry back.
 static void FetchFavoriteView()
 {
     printf("\nFavorite view LOADED");
@@ -17,9 +30,17 @@ static void FetchFavoriteView()
         ResetView();
         return;
     }
-    if (fscanf(f, "%g%g%g", &state.xang, &state.yang, &state.scale) != 3)
-        Panic(false, "favorite view file incomplete");
+    float xang = 0, yang = 0, scale = 0;
+    int read = fscanf(f, "%g%g%g", &xang, &yang, &scale);
     fclose(f);
+    if (read != 3 || !std::isfinite(xang) || !std::isfinite(yang) || !std::isfinite(scale) || scale <= 0) {
+        Panic(false, "favorite view file incomplete");
+        ResetView();
+        return;
+    }
+    state.xang = Within360(xang);
+    state.yang = Within360(yang);
+    state.scale = scale;
 }
 
 static void StoreFavoriteView()

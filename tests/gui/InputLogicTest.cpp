@@ -1,15 +1,19 @@
-// Input that changes the board in place, without a window: the K key moves
-// an attack board with the pieces on it, and the position must then answer
-// exactly like one set up afresh on that placement; on a board being edited
-// (no king) it must neither crash nor pretend the game can go on. Nothing
-// here may call into GLUT.
+// Input without a window. The K key moves an attack board with the pieces on
+// it, and the position must then answer exactly like one set up afresh on
+// that placement; on a board being edited (no king) it must neither crash nor
+// pretend the game can go on. F5 reads the favourite view from a file that
+// may be damaged. Nothing here may call into GLUT (its key codes only).
 #include "movegen/movegen.h"
 #include "record/record.h"
 #include "shell/shell.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -108,6 +112,100 @@ TEST(KKey, ABoardBeingEditedIsMovedButStaysUnplayable)
     EXPECT_EQ(b->whereis_board[3], ABW_QL2);
     EXPECT_FALSE(PositionPlayable(b));
     Clutch(0);
+}
+
+// ---------------------------------------------------------------- favourite view
+
+class FavoriteView : public testing::Test {
+protected:
+    std::string old_dir;
+    std::string dir;
+
+    void SetUp() override
+    {
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        old_dir = cwd;
+        dir = testing::TempDir() + "vornak_favview_" + testing::UnitTest::GetInstance()->current_test_info()->name();
+        mkdir(dir.c_str(), 0700);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        std::remove("favview.sav");
+        state.dmode = 3;
+        state.xang = 10;
+        state.yang = 20;
+        state.scale = 3;
+    }
+    void TearDown() override
+    {
+        std::remove("favview.sav");
+        EXPECT_EQ(chdir(old_dir.c_str()), 0);
+        rmdir(dir.c_str());
+    }
+
+    // F5 with the file holding text; answers what it printed.
+    std::string Fetch(const char* text)
+    {
+        if (text) {
+            FILE* f = fopen("favview.sav", "w");
+            fputs(text, f);
+            fclose(f);
+        }
+        CaptureStdout();
+        KeyboardSpecial(GLUT_KEY_F5, 0, 0);
+        return GetCapturedStdout();
+    }
+
+    void ExpectView(float xang, float yang, float scale)
+    {
+        EXPECT_EQ(state.xang, xang);
+        EXPECT_EQ(state.yang, yang);
+        EXPECT_EQ(state.scale, scale);
+    }
+};
+
+TEST_F(FavoriteView, StoredThenFetchedExactly)
+{
+    state.xang = 12.5f;
+    state.yang = 359;
+    state.scale = 1.7f;
+    CaptureStdout();
+    KeyboardSpecial(GLUT_KEY_F6, 0, 0);
+    EXPECT_EQ(GetCapturedStdout(), "\nFavorite view SAVED");
+    state.xang = state.yang = 0;
+    state.scale = 1;
+    EXPECT_EQ(Fetch(nullptr), "\nFavorite view LOADED");
+    ExpectView(12.5f, 359, 1.7f);
+}
+
+TEST_F(FavoriteView, AMissingFileGivesTheDefaultView)
+{
+    EXPECT_EQ(Fetch(nullptr), "\nFavorite view LOADED");
+    ExpectView(300, 0, 1.6f);
+}
+
+TEST_F(FavoriteView, AnglesAreBroughtIntoOneTurn)
+{
+    EXPECT_EQ(Fetch("-30\n725\n2\n"), "\nFavorite view LOADED");
+    ExpectView(330, 5, 2);
+    Fetch("360\n-360\n0.5\n");
+    ExpectView(0, 0, 0.5f);
+}
+
+TEST_F(FavoriteView, ADamagedFileGivesTheDefaultViewNotAHalfReadOne)
+{
+    const char* damaged[] = {"45\n90\n",         // a number short
+                             "nan\n0\n1\n",      // not a number
+                             "0\n1e39\n1\n",     // beyond a float
+                             "0\n0\n0\n",        // no zoom at all
+                             "0\n0\n-2\n",       // a negative zoom
+                             "zoom\n"};
+    for (const char* text : damaged) {
+        state.xang = 10;
+        state.yang = 20;
+        state.scale = 3;
+        EXPECT_EQ(Fetch(text), "\nFavorite view LOADED\nPanic: favorite view file incomplete") << text;
+        ExpectView(300, 0, 1.6f);
+    }
 }
 
 }  // namespace
