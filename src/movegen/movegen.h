@@ -37,5 +37,8 @@ bool IsChoosableMove(POS_T* b, MOVE_T* m);
 int LegalChoices(POS_T* b, std::vector<MOVE_T>* out);
 uint64_t Perft(POS_T* b, int depth);
 std::string CoordinateMove(const MOVE_T* m);  // e2e4, e7e8q; E2E3, E7E8Q; QLW:QL1-QL3
+// The legal choice of b written as text in those coordinates (any case; a
+// promotion without its letter makes a queen); false when none matches.
+bool ParseCoordinateMove(POS_T* b, const std::string& text, MOVE_T* out);
 void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv);
 ETYPE_T FindPins(POS_T* b);

@@ -55,6 +55,13 @@ void ReplayMoves(int n);
 void ReplayExit();
 int FindWinner(POS_T* b, MOVE_T* move_t);
 void VornakLoses(const char* whylost);
+// How often the position of b has stood in the game's key history, this
+// time included (only since the last capture or pawn move).
+int RepetitionCount(POS_T* b);
+// 1 when White has won, -1 when Black has, 2 for a draw, 0 while the game
+// goes on; why names the reason ("White mates", "Stalemate", "Draw by
+// repetition", "Draw by fifty move rule"). Prints nothing.
+int GameResult(POS_T* b, const char** why);
 
 // ---------------------------------------------------------------- files
 extern char gamefilename[260];  // the last file saved or restored

@@ -1,0 +1,138 @@
+#!/bin/bash
+# vornak-xboard over the protocol: feature answers, a clean standard output,
+# refusals, results announced for either side, moves the engine finds and
+# the time it takes, take-backs, and positions it refuses.
+# Usage: xboard_test.sh path/to/vornak-xboard
+set -u
+ENGINE=${1:?usage: xboard_test.sh path/to/vornak-xboard}
+failures=0
+
+# Runs the engine on the script given as arguments; "sleep N" lines wait
+# (the engine stops a search when a later command ends the game).
+run() {
+    local line
+    for line in "$@"; do
+        case "$line" in
+            sleep\ *) sleep "${line#sleep }" ;;
+            *) printf '%s\n' "$line" ;;
+        esac
+    done | timeout 60 "$ENGINE" 2>/dev/null
+}
+
+expect() {  # expect NAME OUTPUT REGEX...
+    local name=$1 out=$2
+    shift 2
+    local re
+    for re in "$@"; do
+        if ! grep -Eq -- "$re" <<<"$out"; then
+            echo "FAIL $name: no line matches /$re/ in:"
+            sed 's/^/    /' <<<"$out"
+            failures=$((failures + 1))
+            return
+        fi
+    done
+    echo "ok   $name"
+}
+
+refute() {  # refute NAME OUTPUT REGEX
+    if grep -Eq -- "$3" <<<"$2"; then
+        echo "FAIL $1: unexpected /$3/ in:"
+        sed 's/^/    /' <<<"$2"
+        failures=$((failures + 1))
+    else
+        echo "ok   $1"
+    fi
+}
+
+# 1. The handshake, and nothing but protocol lines on the standard output:
+# the core's own prints (tables built, moves listed) go to the error stream.
+out=$(run xboard "protover 2" new force "usermove e2e4" "usermove e7e5" "ping 7" quit)
+expect handshake "$out" '^feature done=0$' '^feature .*myname="Vornak"' 'setboard=1' 'usermove=1' 'san=0' \
+    'sigint=0' 'sigterm=0' '^feature done=1$' '^pong 7$'
+other=$(grep -Ev '^(feature|pong)' <<<"$out")
+if [ -n "$other" ]; then
+    echo "FAIL clean-output: stray lines: $other"
+    failures=$((failures + 1))
+fi
+
+# 2. Refusals: an illegal move, a move after the game ended, the other
+# game's position, nonsense.
+out=$(run new force "usermove e2e5" "usermove e7e5" "usermove e1e2" "usermove zz" \
+    "setboard 3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb" \
+    "setboard 8/8/8 w - - 0 1" "frobnicate" quit)
+expect refusals "$out" '^Illegal move: e2e5$' '^Illegal move: e7e5$' '^Illegal move: e1e2$' '^Illegal move: zz$' \
+    '^tellusererror Illegal position: .*plain' '^tellusererror Illegal position' '^Error \(unknown command\): frobnicate$'
+
+# 3. Results announced after the user's move: mate by either side,
+# stalemate, threefold repetition, and the game refuses more moves.
+out=$(run new force "usermove f2f3" "usermove e7e5" "usermove g2g4" "usermove d8h4" "usermove a2a3" quit)
+expect black-mates "$out" '^0-1 \{Black mates\}$' '^Illegal move.*a2a3'
+out=$(run new force "setboard 8/P7/8/8/8/8/8/k1K5 w - - 0 1" "usermove a7a8q" quit)
+expect promotion-mates "$out" '^1-0 \{White mates\}$'
+out=$(run new force "setboard 8/P7/8/8/8/8/8/k1K5 w - - 0 1" "usermove a7a8n" quit)
+refute knight-promotion-no-result "$out" '^(1-0|0-1|1/2-1/2)'
+out=$(run new force "setboard 7k/8/5QK1/8/8/8/8/8 w - - 0 1" "usermove f6f7" quit)
+expect stalemate "$out" '^1/2-1/2 \{Stalemate\}$'
+out=$(run new force g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8 quit)
+expect repetition "$out" '^1/2-1/2 \{Draw by repetition\}$'
+out=$(run new force "setboard 7k/8/8/8/8/8/8/K6R w - - 99 80" "usermove h1h2" quit)
+expect fifty-moves "$out" '^1/2-1/2 \{Draw by fifty move rule\}$'
+
+# 4. The engine's own moves: it mates in one, answers as Black after a user
+# move, and announces the result of its move.
+out=$(run new force "setboard k7/8/1K6/8/8/8/8/7R w - - 0 1" "st 1" go "sleep 3" quit)
+expect engine-mates "$out" '^move h1h8$' '^1-0 \{White mates\}$'
+out=$(run new "st 1" "usermove e2e4" "sleep 3" quit)
+expect engine-answers "$out" '^move [a-h][78][a-h][56]$'
+out=$(run new force "setboard 4k3/1P6/8/8/8/8/8/4K3 w - - 0 1" "st 1" go "sleep 3" quit)
+expect engine-promotes "$out" '^move b7b8q$'
+
+# Milliseconds from the answer "pong 1" (sent before the go, so the
+# engine's start-up is not counted) to the first line matching $1, echoed
+# with that line; the commands come from the standard input.
+timed() {
+    { t0=0; timeout 60 "$ENGINE" 2>/dev/null | while IFS= read -r l; do
+        if [ "$l" = "pong 1" ]; then t0=$(date +%s%N); fi
+        if [[ "$l" =~ $1 ]]; then echo "$l $(( ($(date +%s%N) - t0) / 1000000 ))"; fi
+    done; }
+}
+
+# 5. Within the time given: with st 2 the move arrives within 2.5 seconds.
+got=$( { printf 'new\nforce\nst 2\nusermove e2e4\nping 1\ngo\n'; sleep 5; printf 'quit\n'; } | timed '^move ')
+if [[ "$got" =~ ^move\ [a-h][1-8][a-h][1-8]\ ([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -le 2500 ]; then
+    echo "ok   time-limit ($got ms for st 2)"
+else
+    echo "FAIL time-limit: got '$got' for st 2"
+    failures=$((failures + 1))
+fi
+
+# 6. "?" makes it move at once, and a command that ends the game stops the
+# search without a move.
+got=$( { printf 'new\nforce\nst 30\nusermove e2e4\nping 1\ngo\n'; sleep 3; printf '?\n'; sleep 3; \
+    printf 'quit\n'; } | timed '^move ')
+if [[ "$got" =~ ^move\ [a-h][1-8][a-h][1-8]\ ([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -lt 5000 ]; then
+    echo "ok   move-now ($got ms)"
+else
+    echo "FAIL move-now: got '$got'"
+    failures=$((failures + 1))
+fi
+out=$(run new "st 30" "usermove e2e4" "sleep 1" force "ping 4" quit)
+expect force-stops "$out" '^pong 4$'
+refute force-discards-move "$out" '^move '
+
+# 7. Take-backs replay the game: the moves are legal again, and the
+# repetition is counted on the game as it now stands.
+out=$(run new force "usermove e2e4" undo "usermove e2e4" "usermove e7e5" remove "usermove d2d4" "usermove d7d5" \
+    g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 undo undo "ping 5" g1f3 g8f6 "ping 6" f3g1 f6g8 quit)
+refute undo-legal "$out" '^Illegal move'
+expect undo-replays "$out" '^pong 6$' '^1/2-1/2 \{Draw by repetition\}$'
+if ! grep -Eq -- '^pong 6$' <<<"$(sed -n '/^1\/2-1\/2/q;p' <<<"$out")"; then
+    echo "FAIL undo-replays: the draw came before the third repetition"
+    failures=$((failures + 1))
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s)"
+    exit 1
+fi
+echo "all passed"

@@ -1,0 +1,410 @@
+// vornak-xboard: the plain game over the xboard (CECP) protocol, so that
+// xboard, or a referee, can play the program's own search against people and
+// other engines. The game is kept through the record's functions, so the
+// search sees repetitions and the fifty-move count of the game played.
+//
+// Protocol lines go to the standard output only; whatever the core prints
+// for the windowed program (move lists, reports) is sent to the standard error.
+#include "board/board.h"
+#include "eval/eval.h"
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+#include "record/record.h"
+#include "search/search.h"
+
+#include <unistd.h>
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const char* const kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+FILE* proto = nullptr;  // set before any dynamic initialisation; see SplitOutput
+
+void Send(const std::string& line)
+{
+    FILE* out = proto ? proto : stdout;
+    fprintf(out, "%s\n", line.c_str());
+    fflush(out);
+}
+
+// ---------------------------------------------------------------- input
+// A reader thread queues the lines, so that a search in progress can be told
+// to stop ("?", or a command that ends the game) while it runs.
+std::mutex input_mutex;
+std::condition_variable input_ready;
+std::deque<std::string> input_lines;
+bool input_closed = false;
+
+bool StopsThinking(const std::string& line)
+{
+    std::string word = line.substr(0, line.find(' '));
+    return word == "?" || word == "quit" || word == "new" || word == "force" || word == "result" ||
+           word == "setboard" || word == "undo" || word == "remove" || word == "edit";
+}
+
+void ReadInput()
+{
+    char buf[4096];
+    while (fgets(buf, sizeof buf, stdin)) {
+        std::string line = buf;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.pop_back();
+        std::lock_guard<std::mutex> lock(input_mutex);
+        if (StopsThinking(line))
+            state.stop_search = 1;
+        input_lines.push_back(line);
+        input_ready.notify_one();
+    }
+    std::lock_guard<std::mutex> lock(input_mutex);
+    input_closed = true;
+    state.stop_search = 1;
+    input_ready.notify_one();
+}
+
+bool NextLine(std::string* line)
+{
+    std::unique_lock<std::mutex> lock(input_mutex);
+    input_ready.wait(lock, [] { return !input_lines.empty() || input_closed; });
+    if (input_lines.empty())
+        return false;
+    *line = input_lines.front();
+    input_lines.pop_front();
+    return true;
+}
+
+// A command waiting that makes the move just found worthless.
+bool PendingStop()
+{
+    std::lock_guard<std::mutex> lock(input_mutex);
+    for (const std::string& l : input_lines)
+        if (StopsThinking(l) && l != "?")
+            return true;
+    return input_closed;
+}
+
+// ---------------------------------------------------------------- the game
+struct GAME_T {
+    std::unique_ptr<POS_T> pos{new POS_T()};
+    std::string start_fen = kStartFen;
+    std::vector<MOVE_T> moves;  // as played from the start position
+    bool force = false;
+    int engine_side = -1;       // 1 White, -1 Black
+    bool over = false;
+    unsigned long move_seconds = 0;  // st; 0 when the clock decides
+    long level_moves = 0;            // level: moves per session, 0 for all
+    double level_base = 0, level_inc = 0;  // seconds
+    long my_time_cs = -1;            // time: our clock in centiseconds
+    int depth_limit = 0;             // sd; 0 for none
+};
+
+GAME_T game;
+
+// Back to the game's first position with an empty key history.
+bool LoadStart(const std::string& fen, std::string* err)
+{
+    std::unique_ptr<POS_T> b(new POS_T());
+    int mode = 0;
+    if (!ParsePosition(fen, b.get(), &mode, err))
+        return false;
+    if (mode != 2) {
+        *err = "only the plain game is played over this protocol";
+        return false;
+    }
+    if (const char* why = PositionUnplayableWhy(b.get())) {
+        *err = why;
+        return false;
+    }
+    state.dmode = 2;
+    // A position read from text counts the half-moves since the last capture
+    // or pawn move; a position made by a move counts one more.
+    b->fifty_count += 1;
+    memset(state.hash_list, 0, sizeof state.hash_list);
+    if (b->move_num >= 0 && b->move_num < MAX_GAME_PLIES)
+        state.hash_list[b->move_num] = b->hash1;
+    *game.pos = *b;
+    game.start_fen = fen;
+    game.moves.clear();
+    game.over = false;
+    GameListInit();
+    CaptureReset();
+    return true;
+}
+
+// Announces the end of the game if the position ends it.
+bool AnnounceResult()
+{
+    const char* why = "";
+    int r = GameResult(game.pos.get(), &why);
+    if (!r)
+        return false;
+    game.over = true;
+    const char* score = r == 1 ? "1-0" : r == -1 ? "0-1" : "1/2-1/2";
+    Send(std::string(score) + " {" + why + "}");
+    return true;
+}
+
+bool Play(MOVE_T* m)
+{
+    MOVE_T made = *m;
+    if (!PlayerMoved(game.pos.get(), &made))
+        return false;
+    game.moves.push_back(made);
+    return true;
+}
+
+// Takes back the last n moves by replaying the rest from the start.
+void TakeBack(int n)
+{
+    std::vector<MOVE_T> keep = game.moves;
+    if (n > (int)keep.size())
+        n = (int)keep.size();
+    keep.resize(keep.size() - n);
+    std::string err;
+    if (!LoadStart(game.start_fen, &err))
+        return;
+    for (MOVE_T m : keep) {
+        std::string text = CoordinateMove(&m);
+        MOVE_T legal;
+        if (!ParseCoordinateMove(game.pos.get(), text, &legal) || !Play(&legal))
+            break;
+    }
+    const char* why = "";
+    game.over = GameResult(game.pos.get(), &why) != 0;
+}
+
+// Seconds for this move: st when given, else a share of the clock.
+unsigned long MoveSeconds()
+{
+    if (game.move_seconds)
+        return game.move_seconds;
+    double budget = 5;
+    if (game.level_base > 0 || game.level_inc > 0) {
+        long left = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 30;
+        if (left < 1)
+            left = 1;
+        budget = game.level_base / (left < 30 ? left : 30) + game.level_inc * 0.8;
+    }
+    if (game.my_time_cs >= 0) {
+        double on_clock = game.my_time_cs / 100.0;
+        double share = on_clock / 25 + game.level_inc * 0.8;
+        if (budget > share)
+            budget = share;
+        // Never more than a fraction of what is left, however long the move.
+        if (budget > on_clock / 3)
+            budget = on_clock / 3;
+    }
+    return budget < 1 ? 1 : (unsigned long)budget;
+}
+
+void Think()
+{
+    if (game.over)
+        return;
+    std::unique_ptr<POS_T> root(new POS_T(*game.pos));
+    state.vornak = NextToPlay(root.get());
+    {
+        // A "?" or a command read before this search began still counts.
+        std::lock_guard<std::mutex> lock(input_mutex);
+        bool stop = input_closed;
+        for (const std::string& l : input_lines)
+            stop = stop || StopsThinking(l);
+        state.stop_search = stop ? 1 : 0;
+    }
+    state.maxdepth = game.depth_limit > 0 ? game.depth_limit + 1 : DIFF_HARD;
+    PrepareRoot(root.get());
+    root->moves = nullptr;
+    // The timer ends the search once whole seconds beyond the limit have
+    // passed: one second less keeps the move within the time given.
+    unsigned long seconds = MoveSeconds();
+    move_timer.timer_limit = seconds > 1 ? seconds - 1 : 0;
+    move_timer.TimerStart();
+    MOVE_T best;
+    ZeroMove(&best);
+    Search(root.get(), &best);
+    state.vornak = VORNAK_OFF;
+    if (PendingStop())
+        return;
+    state.stop_search = 0;
+    MOVE_T legal;
+    std::string text = IsZeroMove(&best) ? "" : CoordinateMove(&best);
+    if (text.empty() || !ParseCoordinateMove(game.pos.get(), text, &legal)) {
+        // The search found nothing playable; any legal move beats silence.
+        std::vector<MOVE_T> choices;
+        if (!LegalChoices(game.pos.get(), &choices)) {
+            AnnounceResult();
+            return;
+        }
+        fprintf(stderr, "vornak-xboard: search returned no legal move (%s); playing %s\n", text.c_str(),
+                CoordinateMove(&choices[0]).c_str());
+        legal = choices[0];
+    }
+    text = CoordinateMove(&legal);
+    if (!Play(&legal)) {
+        Send("tellusererror the engine's move " + text + " was refused");
+        return;
+    }
+    Send("move " + text);
+    AnnounceResult();
+}
+
+double ParseClock(const std::string& s)
+{
+    // "5" minutes or "0:30" minutes and seconds.
+    size_t colon = s.find(':');
+    if (colon == std::string::npos)
+        return atof(s.c_str()) * 60;
+    return atof(s.substr(0, colon).c_str()) * 60 + atof(s.substr(colon + 1).c_str());
+}
+
+void UserMove(const std::string& text)
+{
+    if (game.over) {
+        Send("Illegal move (the game is over): " + text);
+        return;
+    }
+    MOVE_T m;
+    if (!ParseCoordinateMove(game.pos.get(), text, &m) || !Play(&m)) {
+        Send("Illegal move: " + text);
+        return;
+    }
+    if (AnnounceResult())
+        return;
+    if (!game.force && NextToPlay(game.pos.get()) == game.engine_side)
+        Think();
+}
+
+bool LooksLikeMove(const std::string& w)
+{
+    return w.size() >= 4 && w.size() <= 5 && w[0] >= 'a' && w[0] <= 'h' && w[1] >= '1' && w[1] <= '8' &&
+           w[2] >= 'a' && w[2] <= 'h' && w[3] >= '1' && w[3] <= '8';
+}
+
+// One command; false to quit.
+bool Command(const std::string& line)
+{
+    std::istringstream in(line);
+    std::string cmd;
+    in >> cmd;
+    std::string rest;
+    std::getline(in, rest);
+    size_t first = rest.find_first_not_of(' ');
+    rest = first == std::string::npos ? "" : rest.substr(first);
+
+    if (cmd.empty() || cmd == "xboard" || cmd == "accepted" || cmd == "rejected" || cmd == "random" ||
+        cmd == "hard" || cmd == "easy" || cmd == "post" || cmd == "nopost" || cmd == "computer" ||
+        cmd == "name" || cmd == "otim" || cmd == "?" || cmd == "draw" || cmd == "rating" || cmd == "ics") {
+        return true;
+    }
+    if (cmd == "quit")
+        return false;
+    if (cmd == "protover") {
+        Send("feature done=0");
+        Send("feature myname=\"Vornak\" setboard=1 usermove=1 san=0 sigint=0 sigterm=0 ping=1 time=1 "
+             "draw=0 analyze=0 colors=0 reuse=1 variants=\"normal\"");
+        Send("feature done=1");
+    } else if (cmd == "new") {
+        std::string err;
+        LoadStart(kStartFen, &err);
+        game.force = false;
+        game.engine_side = -1;
+        game.depth_limit = 0;
+        hash_c.HashReset();
+        hash_c.OrderReset();
+    } else if (cmd == "force") {
+        game.force = true;
+    } else if (cmd == "go") {
+        game.force = false;
+        game.engine_side = NextToPlay(game.pos.get());
+        Think();
+    } else if (cmd == "playother") {
+        game.force = false;
+        game.engine_side = -NextToPlay(game.pos.get());
+    } else if (cmd == "white" || cmd == "black") {
+        game.engine_side = cmd == "white" ? -1 : 1;  // old protocol: the other side moves next
+    } else if (cmd == "usermove") {
+        UserMove(rest);
+    } else if (cmd == "setboard") {
+        std::string err;
+        if (!LoadStart(rest, &err))
+            Send("tellusererror Illegal position: " + err);
+        else
+            AnnounceResult();
+    } else if (cmd == "st") {
+        long s = atol(rest.c_str());
+        game.move_seconds = s > 0 ? (unsigned long)s : 1;
+    } else if (cmd == "sd") {
+        game.depth_limit = atoi(rest.c_str());
+    } else if (cmd == "level") {
+        std::istringstream lv(rest);
+        std::string mps, base, inc;
+        lv >> mps >> base >> inc;
+        game.level_moves = atol(mps.c_str());
+        game.level_base = ParseClock(base);
+        game.level_inc = atof(inc.c_str());
+        game.move_seconds = 0;
+    } else if (cmd == "time") {
+        game.my_time_cs = atol(rest.c_str());
+    } else if (cmd == "result") {
+        game.over = true;
+    } else if (cmd == "undo") {
+        TakeBack(1);
+    } else if (cmd == "remove") {
+        TakeBack(2);
+    } else if (cmd == "ping") {
+        Send("pong " + rest);
+    } else if (LooksLikeMove(cmd)) {
+        UserMove(cmd);  // a front end that did not take the usermove feature
+    } else {
+        Send("Error (unknown command): " + cmd);
+    }
+    return true;
+}
+
+// The protocol keeps the real standard output; the core's prints go to the
+// standard error, where they cannot be taken for commands. Done before the
+// core's own static objects are built, as some of them print.
+__attribute__((constructor(101))) void SplitOutput()
+{
+    int fd = dup(STDOUT_FILENO);
+    if (fd >= 0 && dup2(STDERR_FILENO, STDOUT_FILENO) >= 0) {
+        if (FILE* f = fdopen(fd, "w"))
+            proto = f;
+    }
+}
+
+}  // namespace
+
+int main()
+{
+    setvbuf(stdin, nullptr, _IONBF, 0);
+    state.rules = RULES_TDCL;
+    state.maxdepth = DIFF_HARD;
+    state.vornak = VORNAK_OFF;
+    std::string err;
+    if (!LoadStart(kStartFen, &err)) {
+        fprintf(stderr, "vornak-xboard: %s\n", err.c_str());
+        return 2;
+    }
+    std::thread reader(ReadInput);
+    reader.detach();
+    std::string line;
+    while (NextLine(&line))
+        if (!Command(line))
+            break;
+    if (proto)
+        fflush(proto);
+    return 0;
+}
