@@ -25,6 +25,9 @@ enum OPENMODE_E { OPEN_READ, OPEN_WRITE, OPEN_APPEND };
 class PACKAGEFILE_C {
 public:
     PACKAGEFILE_C(const std::string& path, OPENMODE_E mode);
+    // Reads an already open stream (which it then owns), e.g. a package in
+    // memory.
+    explicit PACKAGEFILE_C(FILE* stream);
     ~PACKAGEFILE_C();
     PACKAGEFILE_C(const PACKAGEFILE_C&) = delete;
     PACKAGEFILE_C& operator=(const PACKAGEFILE_C&) = delete;
@@ -157,6 +160,7 @@ struct PACKAGE_T {
 };
 
 PACKAGE_T ReadPackage(const std::string& path);
+PACKAGE_T ReadPackage(PACKAGEFILE_C& in);
 
 // A name or subdirectory from the package is used only when it stays inside
 // its destination folder: relative, no drive, no ".." component, no

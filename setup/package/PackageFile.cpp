@@ -56,6 +56,18 @@ PACKAGEFILE_C::PACKAGEFILE_C(const std::string& path, OPENMODE_E mode)
     }
 }
 
+PACKAGEFILE_C::PACKAGEFILE_C(FILE* stream) : file(stream)
+{
+    if (!file)
+        throw SETUP_ERROR_C("Unable to open file.");
+    try {
+        limit = Size();
+    } catch (const SETUP_ERROR_C&) {
+        fclose(file);
+        throw;
+    }
+}
+
 PACKAGEFILE_C::~PACKAGEFILE_C()
 {
     if (file)

@@ -74,6 +74,11 @@ void CheckPackageEnd(PACKAGEFILE_C& in)
 PACKAGE_T ReadPackage(const std::string& path)
 {
     PACKAGEFILE_C in(path, OPEN_READ);
+    return ReadPackage(in);
+}
+
+PACKAGE_T ReadPackage(PACKAGEFILE_C& in)
+{
     PACKAGE_T p;
     p.header = ReadPackageStart(in, &p.licence);
     p.uninstaller = ReadBlock(in);

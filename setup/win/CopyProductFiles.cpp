@@ -101,15 +101,20 @@ void SetFileTimeFrom(const std::string& path, const FILETIME_T& t)
 
 void ScheduleReplacement(const std::string& target, const std::string& fresh)
 {
+    // Unscheduled, the new file would never take the old one's place while
+    // setup reported success.
     if (IsNtFamily()) {
-        MoveFileExA(target.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-        MoveFileExA(fresh.c_str(), target.c_str(), MOVEFILE_DELAY_UNTIL_REBOOT);
+        if (!MoveFileExA(target.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ||
+            !MoveFileExA(fresh.c_str(), target.c_str(), MOVEFILE_DELAY_UNTIL_REBOOT))
+            throw SETUP_ERROR_C("Unable to replace file at restart.");
+        Trace("scheduled %s", target.c_str());
         return;
     }
     std::string ini = WindowsDir() + "\\wininit.ini";
     std::string short_target = ShortPath(target);
-    WritePrivateProfileStringA("rename", "NUL", short_target.c_str(), ini.c_str());
-    WritePrivateProfileStringA("rename", short_target.c_str(), ShortPath(fresh).c_str(), ini.c_str());
+    if (!WritePrivateProfileStringA("rename", "NUL", short_target.c_str(), ini.c_str()) ||
+        !WritePrivateProfileStringA("rename", short_target.c_str(), ShortPath(fresh).c_str(), ini.c_str()))
+        throw SETUP_ERROR_C("Unable to replace file at restart.");
 }
 
 void RegisterFile(const std::string& target)

@@ -27,6 +27,7 @@ INT_PTR CALLBACK EndingProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpa
     switch (message) {
     case WM_INITDIALOG:
         SetWindowTextA(dialog, install.title.c_str());
+        CentreWindow(dialog);
         if (lparam == IDD_RESTART) {
             CheckRadioButton(dialog, IDC_RESTART_YES, IDC_RESTART_NO, IDC_RESTART_YES);
             EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
@@ -36,12 +37,17 @@ INT_PTR CALLBACK EndingProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpa
         } else {
             Trace("page complete");
         }
-        CentreWindow(dialog);
         TraceControl(dialog, IDC_FINISH, "finish");
         return TRUE;
     case WM_COMMAND:
+        if (LOWORD(wparam) == IDC_RESTART_YES || LOWORD(wparam) == IDC_RESTART_NO) {
+            Trace("restart choice %s", LOWORD(wparam) == IDC_RESTART_YES ? "now" : "later");
+            return TRUE;
+        }
         if (LOWORD(wparam) == IDC_FINISH) {
-            EndDialog(dialog, IsDlgButtonChecked(dialog, IDC_RESTART_YES) == BST_CHECKED);
+            bool now = IsDlgButtonChecked(dialog, IDC_RESTART_YES) == BST_CHECKED;
+            Trace("finish%s", now ? " restart" : "");
+            EndDialog(dialog, now);
             return TRUE;
         }
         // Escape ends the completion dialog; the restart question must be answered.

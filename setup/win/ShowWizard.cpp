@@ -98,6 +98,7 @@ void Browse(HWND page)
         if (!dir.empty() && dir.back() != '\\')
             dir += '\\';
         SetDlgItemTextA(page, IDC_DIR, (dir + install.header.product).c_str());
+        Trace("picked %s", path);
     }
     CoTaskMemFree(chosen);
 }

@@ -54,7 +54,7 @@ printf 'note' > "$F/note.txt"
 printf '@echo off\r\nif exist "%%TEMP%%\\vt_temp\\note.txt" echo ran> C:\\ran.txt\r\n' > "$F/runme.bat"
 printf '@echo off\r\necho ran> C:\\never.txt\r\n' > "$F/never.bat"
 
-header()  # product pages(0/1) run_program
+header()  # product pages(0/1) [close_running, default 1]
 {
     cat <<M
 product = $1
@@ -66,7 +66,7 @@ programs_menu = 1
 desktop = 1
 startup = 0
 run_program = 0
-close_running = 1
+close_running = ${3:-1}
 window_class = VornakTestWindow
 program = vornak.exe
 uninstaller = $UNINST
@@ -140,9 +140,13 @@ w_answer '^Vornak Setup$' Return
 w_wait_exit
 [ "$W_STATUS" = 0 ] || w_fail "setup exited with $W_STATUS"
 
-DEST="$HOME/Vornak"   # C:\users\<user>\Documents is the scratch home
+# The picked folder with the product's folder in it, the typed backslash dropped.
+PICKED=$(grep -E '^picked ' "$W_LOG" | tail -1 | sed -E 's/^picked //; s/\\$//')
+[ -n "$PICKED" ] || w_fail "the folder picker returned nothing"
 WDEST=$(grep -E '^wrote .*\\vornak\.exe$' "$W_LOG" | sed -E 's/^wrote //; s/\\vornak\.exe$//')
-case "$WDEST" in *'\Documents\Vornak') ;; *) w_fail "installed into '$WDEST', not the picked folder";; esac
+[ "$WDEST" = "$PICKED\\Vornak" ] || w_fail "installed into '$WDEST', not into the picked '$PICKED'"
+DEST=$(wine winepath -u "$WDEST" 2>/dev/null | tr -d '\r')
+DEST=${DEST%/}
 [ -f "$DEST/vornak.exe" ] || w_fail "vornak.exe not in the picked folder"
 cmp -s "$F/vornak.exe" "$DEST/vornak.exe" || w_fail "vornak.exe contents differ"
 for piece in BISHOP KING KNIGHT PAWN QUEEN ROOK; do
@@ -272,7 +276,72 @@ printf '\125\252\125\252' | dd of="$F/packed.exe" bs=1 seek=$((OFFSET + 133 + 8 
 damaged "$F/packed.exe" "Error uncompressing data."
 w_log "damaged packages: ok"
 
-# --- 5. The uninstaller ------------------------------------------------------------
+# --- 5. A file in use and a running program ---------------------------------------
+x86_64-w64-mingw32-gcc -s -o "$F/holder.exe" "$(dirname "$0")/holder.c" || w_fail "holder build"
+BUSY="$C/Program Files/VornakR"
+mkdir -p "$BUSY"
+printf 'old' > "$BUSY/busy.dll"
+wine "$F/holder.exe" 'C:\Program Files\VornakR\busy.dll' VornakTestWindow >"$W_TMP/holder.log" 2>/dev/null &
+HOLDER=$!
+for i in $(seq 150); do grep -q holding "$W_TMP/holder.log" && break; sleep 0.2; done
+grep -q holding "$W_TMP/holder.log" || w_fail "the stand-in program did not start"
+{
+    header VornakR 0 0
+    echo "file = note.txt | busy.dll | 0 |  | 2021-06-15 12:00:00 | - | restart"
+    echo "file = note.txt | free.txt | 0 |  | 2021-06-15 12:00:00 | - | -"
+} > "$F/busy.txt"
+"$TOOL" build "$F/busy.txt" "$SETUP" "$F/busy.exe" >/dev/null || w_fail "package build"
+w_start "$F/busy.exe"
+w_wait_line "^page restart" 120
+w_wait_line "^control finish "
+grep -qF 'wrote C:\Program Files\VornakR\busy.dll.new' "$W_LOG" || w_fail "the file in use was not written beside it"
+grep -qF 'scheduled C:\Program Files\VornakR\busy.dll' "$W_LOG" || w_fail "the replacement was not scheduled"
+# Clicks reach the dialog only once it is on the screen.
+for i in $(seq 20); do
+    w_click no
+    sleep 0.5
+    grep -q '^restart choice later' "$W_LOG" && break
+done
+w_wait_line '^restart choice later'
+w_click finish
+w_wait_line '^finish$'
+w_wait_exit
+[ "$W_STATUS" = 0 ] || w_fail "setup exited with $W_STATUS after the restart question"
+[ "$(cat "$BUSY/busy.dll")" = old ] || w_fail "the file in use was overwritten"
+cmp -s "$F/note.txt" "$BUSY/busy.dll.new" || w_fail "no busy.dll.new"
+cmp -s "$F/note.txt" "$BUSY/free.txt" || w_fail "the file after the busy one was not written"
+for i in 1 2 3 4 5; do
+    PENDING=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+        /v PendingFileRenameOperations 2>&1 | tr -d '\r')
+    [ -n "$PENDING" ] && break
+    sleep 1
+done
+echo "$PENDING" | grep -qiF 'VornakR\busy.dll.new' || w_fail "the replacement is not scheduled: $PENDING"
+
+# The uninstaller refuses while the program runs...
+w_start "$C/windows/VTUnInst.exe" "$WDEST\\Uninst.log"
+w_wait_line "^ask remove"
+w_answer '^Vornak Uninstall$' y
+w_wait_line "^running"
+w_answer '^Vornak Uninstall$' Return
+w_wait_exit
+[ "$W_STATUS" = 1 ] || w_fail "the uninstaller went on while the program runs ($W_STATUS)"
+[ -f "$DEST/vornak.exe" ] || w_fail "files removed while the program runs"
+# ...and setup closes a running copy when its package asks to.
+{
+    header VornakS 0 1
+    echo "file = note.txt | - | 0 |  | 2021-06-15 12:00:00 | - | -"
+} > "$F/close.txt"
+"$TOOL" build "$F/close.txt" "$SETUP" "$F/close.exe" >/dev/null || w_fail "package build"
+w_start "$F/close.exe"
+w_wait_line "^page complete" 120
+w_answer '^VornakS Setup$' Return
+w_wait_exit
+for i in $(seq 100); do kill -0 "$HOLDER" 2>/dev/null || break; sleep 0.2; done
+grep -q closing "$W_TMP/holder.log" || w_fail "the running program was not asked to close"
+w_log "file in use and running program: ok"
+
+# --- 6. The uninstaller ------------------------------------------------------------
 w_start "$C/windows/VTUnInst.exe" "$WDEST\\Uninst.log"
 w_wait_line "^ask remove"
 w_answer '^Vornak Uninstall$' y
