@@ -151,8 +151,7 @@ key_expect "Favorite view SAVED" F6
 [ "$(cat "$GUI_WORK/favview.sav")" = $'339\n351\n2' ] || gui_fail "favview.sav: $(cat "$GUI_WORK/favview.sav")"
 key_expect "W xang=210 yang=180 scale=2" v z g
 key_expect "W xang=339 yang=351 scale=2" F5 g
-gui_key o g
-gui_expect_running
+key_expect "W xang=0 yang=0 scale=2" o g
 
 # W and B choose the computer's side; F9 switches autoplay on and off; F10
 # stops the computer altogether.

@@ -78,8 +78,8 @@ sanitizer_report()
 done_actions=0 keys=0 clicks=0 drags=0 menus=0
 while [ "$done_actions" -lt "$ACTIONS" ]; do
     # A chunk of keys, clicks and drags in one xdotool call, or one menu
-    # choice, about one time in twenty.
-    if [ $((RANDOM % 20)) -eq 0 ]; then
+    # choice, one time in four (some two dozen choices a run).
+    if [ $((RANDOM % 4)) -eq 0 ]; then
         leaf=${LEAVES[$((RANDOM % ${#LEAVES[@]}))]}
         # shellcheck disable=SC2086  # the path is a list of indices
         MENU_AT_X=$((10 + RANDOM % 300)) MENU_AT_Y=$((10 + RANDOM % 300)) gui_menu $leaf
@@ -87,7 +87,7 @@ while [ "$done_actions" -lt "$ACTIONS" ]; do
         done_actions=$((done_actions + 1))
     else
         args=()
-        for ((n = 0; n < 25; n++)); do
+        for ((n = 0; n < 20; n++)); do
             r=$((RANDOM % 100))
             if [ "$r" -lt 65 ]; then
                 key=${KEYS[$((RANDOM % ${#KEYS[@]}))]}
