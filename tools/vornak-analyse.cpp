@@ -69,11 +69,7 @@ bool Prepare(const std::string& text, POS_T* b)
     }
     state.vornak = NextToPlay(b);
     state.stop_search = 0;
-    if (state.vornak == 1)
-        b->flags |= 0x8000000;
-    RegenToPieces(b);
-    Evaluate(b, NO_VALUE, state.maxdepth);
-    EstimateGameStage(b, 1);
+    PrepareRoot(b);
     b->moves = nullptr;
     return true;
 }

@@ -141,6 +141,10 @@ int CreatePBoard(POS_T* b)
 
     b->hash1 ^= b->enpassant << 8;
     b->hash1 ^= (b->flags & 0xF) << 16;
+    uint32_t board_key1, board_key2;
+    AttackBoardKeys(b, &board_key1, &board_key2);
+    b->hash1 ^= board_key1;
+    b->hash2 ^= board_key2;
     if (!RegenToPieces(b))
         return 0;
     // Whether the side to move stands in check is known only from the maps.

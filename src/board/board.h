@@ -135,6 +135,9 @@ struct HASHENTRY_T {
 // ---------------------------------------------------------------- position
 const uint32_t FLAG_CASTLE_WS = 0x1, FLAG_CASTLE_WL = 0x2, FLAG_CASTLE_BS = 0x4,
                FLAG_CASTLE_BL = 0x8, FLAG_IN_CHECK = 0x80, NEED_PART2 = 0x100000;
+// Set when the computer plays White: the search and the king-safety term tell
+// the computer's plies from the opponent's by it, and every copy carries it.
+const uint32_t COMPUTER_IS_WHITE = 0x8000000;
 
 struct POS_T {
     BC_T* bc_active;
@@ -194,6 +197,24 @@ struct OEB_T {
 
 const int MAX_GAME_PLIES = 1000;
 
+// A setting that the thinking thread's search reads while the main thread may
+// change it (stop the search, switch the computer off, change the depth):
+// an int whose every read and write is atomic, copied and zeroed like one.
+struct SHARED_INT_T {
+    std::atomic<int> v{0};
+    SHARED_INT_T() = default;
+    SHARED_INT_T(int x) : v(x) {}
+    SHARED_INT_T(const SHARED_INT_T& o) : v(int(o)) {}
+    SHARED_INT_T& operator=(const SHARED_INT_T& o) { return *this = int(o); }
+    SHARED_INT_T& operator=(int x)
+    {
+        v.store(x, std::memory_order_relaxed);
+        return *this;
+    }
+    operator int() const { return v.load(std::memory_order_relaxed); }
+};
+static_assert(sizeof(SHARED_INT_T) == sizeof(int), "the game state keeps its layout");
+
 struct STATE_T {
     POS_T position;
     OEB_T oeb;
@@ -203,13 +224,13 @@ struct STATE_T {
     int spread;
     int stipple;
     int rules;
-    int vornak;
+    SHARED_INT_T vornak;
     int notation;
-    int maxdepth;
+    SHARED_INT_T maxdepth;
     float scale;
     int projection_ortho;
     float xang, yang;
-    int stop_search;
+    SHARED_INT_T stop_search;
     int state_hash_table_size;
     MOVE_T game_record[MAX_GAME_PLIES];
     uint32_t hash_list[MAX_GAME_PLIES];

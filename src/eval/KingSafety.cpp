@@ -26,7 +26,7 @@ ETYPE_T SideKingSafety(POS_T* b, int c)
     if (king > 63)
         return 0;
     bool queen = b->piece_mask & (c > 0 ? 1u << B_QUEEN_SLOT : 1u << W_QUEEN_SLOT);
-    bool computer_white = b->flags & 0x8000000;
+    bool computer_white = b->flags & COMPUTER_IS_WHITE;
     bool own = c > 0 ? computer_white : !computer_white;
     const ETYPE_T* table = w + (queen ? (own ? KING_ATTACK_OWN_QUEEN : KING_ATTACK_OPP_QUEEN)
                                       : (own ? KING_ATTACK_OWN : KING_ATTACK_OPP));

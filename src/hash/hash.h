@@ -53,6 +53,9 @@ public:
 
 extern HASH_C hash_c;
 
+// The attack boards' part of the two position keys (zero in the plain game).
+void AttackBoardKeys(const POS_T* b, uint32_t* key1, uint32_t* key2);
+
 // Ages the ordering tables at the start of a search.
 void OrderClear(int move_num);
 

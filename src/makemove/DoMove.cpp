@@ -98,7 +98,12 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
     int ab = AbIndex(move->piece_moving);
     if (ab >= 0) {
         // Step 5: an attack board carries its cells to the new pin.
+        uint32_t old1, old2, new1, new2;
+        AttackBoardKeys(b_out, &old1, &old2);
         b_out->whereis_board[ab] = (ABWHERE_E)move->to;
+        AttackBoardKeys(b_out, &new1, &new2);
+        b_out->hash1 ^= old1 ^ new1;
+        b_out->hash2 ^= old2 ^ new2;
         if (DetectPromoteAttackBoard(b_out, move) && PromoteAttackBoard(b_out, move->piece_moving, move))
             b_out->flags |= b_out->whites_board[ab] ? 0x800 : 0x1000;
         // Which pawns stand one step before promotion depends on where the

@@ -12,7 +12,7 @@
 
 int ComputersMove(POS_T* b)
 {
-    bool computer_white = b->flags & 0x8000000;
+    bool computer_white = b->flags & COMPUTER_IS_WHITE;
     return NextToPlay(b) == 1 ? computer_white : !computer_white;
 }
 
@@ -142,7 +142,7 @@ ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess)
             y = lower + 100;
         if (y >= upper)
             y = upper - 100;
-        g = abroot(b, depth, y, move);
+        g = root_test(b, depth, y, move);
         search.mtd_count++;
         loops++;
         if (SearchExpired()) {
@@ -181,7 +181,7 @@ ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess)
         }
         if (lower >= -399999 && upper <= 399999 && MtdConverged(b, lower, depth))
             break;
-        g = abroot(b, depth, y, move);
+        g = root_test(b, depth, y, move);
         search.mtd_count++;
         if (SearchExpired()) {
             expired = 1;

@@ -42,8 +42,9 @@ int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
     if (!ext) {
         if (Extended(b) || Extended(b->oldb))
             result = depth;
-        else if (depth == 1 && v1 < testv - 9000 && b->oldb)
+        else if (depth == 1 && v1 < testv - 9000 && b->oldb && testv <= 399871)
             result = 0;  // hopeless at the frontier: straight to quiescence
+                         // (no static value says a mate is out of reach)
     }
     return result;
 }
@@ -56,6 +57,8 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     search.nodes++;
     search.maxply = imax(search.maxply, ply);
     testv = MateAdjustIn(testv);
+    if (SearchExpired())
+        return testv - 1;  // the caller sees the stop and discards this
 
     // 3. The table.
     MOVE_T m1;
@@ -83,7 +86,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     uint32_t own_pieces = b->piece_mask & (white ? 0x0000FFFEu : 0xFFFE0000u);
     int mobility = white ? b->white_moves : b->black_moves;
     if (ply < state.maxdepth && own_pieces && !AfterNull(ply) && !(ComputersMove(b) && depth <= 2) &&
-        !InCheck(b) && mobility >= 7) {
+        !InCheck(b) && mobility >= 7 && testv > -399872 && testv < 399872) {
         SQ_T ep = b->enpassant;
         MOVE_T best_capture = b->best_capture;
         ETYPE_T tactics = b->tactics, eval_result = b->eval_result;

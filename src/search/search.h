@@ -34,11 +34,18 @@ struct MOVE_TIMER_T {
 };
 inline thread_local MOVE_TIMER_T move_timer;
 
+// Marks the side to move as the computer's, then regenerates, evaluates and
+// stages the position, as the search expects its root.
+void PrepareRoot(POS_T* b);
+
 // Driver.
 ETYPE_T Search(POS_T* b, MOVE_T* move_t);
 ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess);
 int MtdConverged(POS_T* b, int alpha, int depth);
 ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move);
+// The root test MTDSearch makes: abroot, or a scripted stand-in that checks
+// the sequence of test values.
+inline thread_local ETYPE_T (*root_test)(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move) = abroot;
 void RootMoves(POS_T* b, MOVE_T* move);
 int SearchExpired();
 int TerribleMove(POS_T* b, MOVE_T* move, ETYPE_T* v);

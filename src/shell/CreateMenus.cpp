@@ -53,7 +53,7 @@ void TraceChoice(int glut_id, int value)
 }
 
 // GLUT calls one function for every menu; it finds the chosen menu's own
-// callback.
+// callback and runs it holding the game against the thinking thread.
 std::vector<std::pair<int, void (*)(int)>> menu_callbacks;
 
 void MenuChosen(int value)
@@ -69,6 +69,7 @@ void MenuChosen(int value)
     }
     TraceChoice(id, value);
     // The callback may rebuild the menus, and with them menu_callbacks.
+    std::lock_guard<std::recursive_mutex> hold(game_lock);
     chosen(value);
 }
 

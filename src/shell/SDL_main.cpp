@@ -60,13 +60,13 @@ int SDL_main(int argc, char** argv)
     glEnable(GL_LINE_SMOOTH);
     glShadeModel(GL_FLAT);
 
-    // 7. Callbacks.
-    glutDisplayFunc(DisplayMain);
-    glutReshapeFunc(ReshapeMain);
-    glutKeyboardFunc(Keyboard);
-    glutSpecialFunc(KeyboardSpecial);
-    glutMouseFunc(MouseButton);
-    glutCloseFunc(CloseMain);
+    // 7. Callbacks, each holding the game against the thinking thread.
+    glutDisplayFunc(Locked<DisplayMain>::Call);
+    glutReshapeFunc(Locked<ReshapeMain>::Call);
+    glutKeyboardFunc(Locked<Keyboard>::Call);
+    glutSpecialFunc(Locked<KeyboardSpecial>::Call);
+    glutMouseFunc(Locked<MouseButton>::Call);
+    glutCloseFunc(Locked<CloseMain>::Call);
 
     // 8. Settings that survive the new game.
     menu_mesh_pieces = SET_MESH;
@@ -75,7 +75,7 @@ int SDL_main(int argc, char** argv)
 
     // 9. Menus and the idle callback.
     CreateMenus();
-    glutIdleFunc(VornakIdleFunc);
+    glutIdleFunc(VornakIdleFunc);  // takes the game itself
     GameListInit();
 
     // 10. A new tri-dimensional game.
@@ -86,6 +86,8 @@ int SDL_main(int argc, char** argv)
 
     // 12. The thinking thread.
     Clutch(1);
+
+    StartBenchIfAsked();
 
     // 13.
     glutMainLoop();

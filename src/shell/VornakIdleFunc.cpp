@@ -9,6 +9,7 @@
 
 void VornakIdleFunc()
 {
+    std::unique_lock<std::recursive_mutex> hold(game_lock);
     POS_T* b = &state.position;
     if (state.demo_mode && b->winner == 0 && NextToPlay(b) != state.vornak) {
         state.stop_search = 1;
@@ -17,5 +18,7 @@ void VornakIdleFunc()
     if (redisplay_requested.exchange(false))
         glutPostRedisplay();
     // GLUT calls this again at once: without a pause it would spin a core.
+    // The pause is taken without the game, which the thinking thread needs.
+    hold.unlock();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }

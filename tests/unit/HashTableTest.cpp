@@ -3,11 +3,14 @@
 #include "board/board.h"
 #include "hash/hash.h"
 #include "makemove/makemove.h"
+#include "movegen/movegen.h"
 #include "record/record.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -164,6 +167,42 @@ TEST(Repetition, FindsEarlierOccurrencesWithinTheFiftyMoveWindow)
     // A pawn move closes the window behind it.
     line[8].fifty_count = 1;
     EXPECT_EQ(CheckRepetition(&line[8], 1), 0);
+}
+
+// Where the attack boards stand is part of a tri-dimensional position: moving
+// two empty boards changes no piece, yet it is neither the same table entry
+// nor a repetition, and the keys kept move by move equal keys built afresh.
+TEST(Keys, AttackBoardsArePartOfThePosition)
+{
+    state.dmode = 3;
+    state.rules = RULES_TDCL;
+    auto root = std::make_unique<POS_T>();
+    int mode;
+    std::string err;
+    ASSERT_TRUE(ParsePosition(
+        "3d ......K./......../......../.....k../..R...../......../......../........ w - - 0 1 QL5,QL4,KL2,KL6 bbww",
+        root.get(), &mode, &err))
+        << err;
+    auto after = [](POS_T* b, const char* text) {
+        std::vector<MOVE_T> legal;
+        LegalChoices(b, &legal);
+        auto next = std::make_unique<POS_T>();
+        for (MOVE_T m : legal)
+            if (CoordinateMove(&m) == text && DoMove(next.get(), b, &m))
+                return next;
+        ADD_FAILURE() << text;
+        return next;
+    };
+    auto one = after(root.get(), "QLB:QL4-KL4");
+    auto two = after(one.get(), "KLB:KL6-KL5");
+    EXPECT_EQ(two->move_num, root->move_num + 2);
+    EXPECT_TRUE(two->hash1 != root->hash1 || two->hash2 != root->hash2);
+    EXPECT_FALSE(CheckRepetition(two.get(), 1));
+
+    auto fresh = std::make_unique<POS_T>();
+    ASSERT_TRUE(ParsePosition(FormatPosition(two.get(), 3), fresh.get(), &mode, &err)) << err;
+    EXPECT_EQ(fresh->hash1, two->hash1);
+    EXPECT_EQ(fresh->hash2, two->hash2);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ inline const char* const kStart2d = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR
 // A new game of the mode, as the Mode menu starts one (without a window).
 inline void NewGame(int mode, int notation = NOTATION_STANDARD)
 {
-    memset(&state, 0, sizeof state);
+    memset((void*)&state, 0, sizeof state);
     state.maxdepth = DIFF_HARD;
     state.dmode = mode;
     ASSERT_TRUE(ResetBoard(false));

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -31,12 +32,7 @@ ETYPE_T Think(POS_T* b, int maxdepth, MOVE_T* best)
     state.vornak = NextToPlay(b);
     state.stop_search = 0;
     state.rules = RULES_TDCL;
-    if (state.vornak == 1)
-        b->flags |= 0x8000000;
-    else
-        b->flags &= ~0x8000000u;
-    RegenToPieces(b);
-    EstimateGameStage(b, 1);
+    PrepareRoot(b);
     POS_T copy = *b;
     copy.moves = nullptr;
     move_timer.timer_limit = 60;
@@ -176,6 +172,246 @@ TEST(Search, StopsWhenAskedAndObeysTheDifficulty)
     Search(&copy, &best);
     EXPECT_LT(search.nodes, 50);
     state.stop_search = 0;
+}
+
+// Brute force, independent of the search: whether the side to move mates in
+// at most n moves, whatever the defence.
+bool MatesWithin(POS_T* b, int n);
+
+bool EveryReplyMatedWithin(POS_T* after, int n)
+{
+    std::vector<MOVE_T> replies;
+    if (LegalChoices(after, &replies) == 0)
+        return after->flags & FLAG_IN_CHECK;
+    if (n == 0)
+        return false;
+    for (MOVE_T r : replies) {
+        auto next = std::make_unique<POS_T>();
+        MOVE_T reply = r;
+        if (!DoMove(next.get(), after, &reply) || !MatesWithin(next.get(), n))
+            return false;
+    }
+    return true;
+}
+
+bool MatesWithin(POS_T* b, int n)
+{
+    std::vector<MOVE_T> moves;
+    LegalChoices(b, &moves);
+    for (MOVE_T m : moves) {
+        auto after = std::make_unique<POS_T>();
+        MOVE_T made = m;
+        if (DoMove(after.get(), b, &made) && EveryReplyMatedWithin(after.get(), n - 1))
+            return true;
+    }
+    return false;
+}
+
+// The search scores a mate in n as 400000 - (2n - 1) and plays a move that
+// keeps the mate, and no shorter mate exists. With `slack` the search may
+// settle for a mate one move longer: an iteration ends at the first mate its
+// window proves.
+void ExpectMateIn(const char* position, int n, const char* first = nullptr, int slack = 0)
+{
+    SCOPED_TRACE(position);
+    auto b = Load(position);
+    ASSERT_TRUE(PositionPlayable(b.get()));
+    hash_c.HashReset();
+    hash_c.OrderReset();
+    if (n > 1) {
+        ASSERT_FALSE(MatesWithin(b.get(), n - 1));
+    }
+    MOVE_T best;
+    ETYPE_T v = Think(b.get(), 12, &best);
+    EXPECT_LE(v, 400000 - (2 * n - 1));
+    EXPECT_GE(v, 400000 - (2 * (n + slack) - 1));
+    if (first) {
+        EXPECT_EQ(CoordinateMove(&best), first);
+    }
+    auto after = std::make_unique<POS_T>();
+    MOVE_T made = best;
+    ASSERT_TRUE(DoMove(after.get(), b.get(), &made)) << CoordinateMove(&best);
+    EXPECT_TRUE(EveryReplyMatedWithin(after.get(), n - 1 + slack)) << CoordinateMove(&best) << " lets the king out";
+}
+
+TEST(Search, MatesInTwoAndThreeInBothGames)
+{
+    ExpectMateIn("r1b2k1r/ppp1bppp/8/1B1Q4/5q2/2P5/PPP2PPP/R3R1K1 w - - 0 1", 2, "d5d8");
+    ExpectMateIn("3k4/1R4p1/8/8/1K6/8/6R1/8 w - - 0 1", 3);
+    ExpectMateIn("8/8/8/2Q5/p7/8/1k1K4/8 w - - 0 1", 3, nullptr, 1);
+
+    // Tri-dimensional: the defender's attack-board moves are among its
+    // replies, and none of them helps.
+    ExpectMateIn(
+        "3d ......../....Q.../...N.k../......../......../......../...K..../........ w - - 0 1 QL4,QL5,KL6,KL2 wbbw", 2,
+        nullptr, 1);
+    ExpectMateIn(
+        "3d ......../......../.....k../......../.....K../.....R../......../.R...... w - - 0 1 QL3,QL6,KL5,KL4 wbwb",
+        2);
+    ExpectMateIn(
+        "3d ......R./......../......../......../K......./..Q....k/......../........ w - - 0 1 QL3,QL4,KL6,KL1 bbww",
+        3);
+    ExpectMateIn(
+        "3d ......k./......../K......./......../......../.......R/....Q.../........ w - - 0 1 QL4,QL2,KL6,KL2 bbww", 3,
+        nullptr, 1);
+}
+
+TEST(Search, MatesMadeByMovingAnAttackBoard)
+{
+    // The board's move is the only mate: it carries a piece into line with
+    // the king or takes away its last flight square.
+    ExpectMateIn(
+        "3d ......../.Q....../.....K../......../......k./......../......../........ w - - 0 1 QL4,QL1,KL2,KL5 wwbb", 1,
+        "QLW:QL4-QL6");
+    ExpectMateIn(
+        "3d ......../.....R../.K....../..k..R../......../......../......../........ w - - 0 1 QL4,QL6,KL5,KL1 bbww", 1,
+        "KLW:KL5-KL3");
+    // The only mate in two starts with a board move; the defender's own
+    // board moves are no escape.
+    ExpectMateIn(
+        "3d ......K./......../......../.....k../..R...../......../......../........ w - - 0 1 QL5,QL4,KL2,KL6 bbww", 2,
+        "QLB:QL4-KL4");
+    ExpectMateIn(
+        "3d ......../K......./.......N/......../......../......../.....Q.k/........ w - - 0 1 QL6,QL1,KL5,KL1 bbww", 2,
+        "KLB:KL1-KL2");
+}
+
+// The MTD(f) driver's test values, with the root test scripted: each entry
+// answers one test (a value at or above the test value fails high).
+struct SCRIPTED_ROOT_T {
+    static inline std::vector<ETYPE_T> answers, asked;
+    static ETYPE_T Test(POS_T*, int, ETYPE_T testv, MOVE_T*)
+    {
+        asked.push_back(testv);
+        size_t i = asked.size() - 1;
+        return i < answers.size() ? answers[i] : testv;
+    }
+};
+
+std::vector<ETYPE_T> MtdTests(ETYPE_T guess, std::vector<ETYPE_T> answers, ETYPE_T* result)
+{
+    auto b = Load("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    hash_c.HashReset();  // nothing in the table decides a test or converges
+    state.stop_search = 0;
+    state.vornak = 1;
+    RegenToPieces(b.get());
+    b->moves = nullptr;
+    move_timer.timer_limit = 60;
+    move_timer.TimerStart();
+    SCRIPTED_ROOT_T::answers = answers;
+    SCRIPTED_ROOT_T::asked.clear();
+    root_test = SCRIPTED_ROOT_T::Test;
+    MOVE_T move;
+    ZeroMove(&move);
+    *result = MTDSearch(b.get(), &move, 4, guess);
+    root_test = abroot;
+    return SCRIPTED_ROOT_T::asked;
+}
+
+TEST(MtdSearch, TestValuesStepDownThenCloseTheWindow)
+{
+    ETYPE_T v;
+    // A fail low at -5000 returning -8000 steps 20000 further down; the
+    // fail high there ends the first phase; the window then closes.
+    EXPECT_EQ(MtdTests(0, {-8000, -28000, -28000}, &v), (std::vector<ETYPE_T>{-5000, -28000, -27300}));
+    EXPECT_EQ(v, -28000);
+
+    // Fail highs in a row widen the step 700, 2800, 6300; a fail low then
+    // steps back, never past the middle of the window, until the bounds are
+    // within 700.
+    EXPECT_EQ(MtdTests(0, {0, 700, 3500, 5000, 4300}, &v), (std::vector<ETYPE_T>{-5000, 700, 3500, 9800, 4300}));
+    EXPECT_EQ(v, 4300);
+
+    // A single fail high below the guess restarts close to the guess.
+    EXPECT_EQ(MtdTests(5000, {0, 4000}, &v)[1], 4650);
+
+    // The first phase never tests beyond the bounds, however far down the
+    // fail lows go, and gives up after seven tests.
+    std::vector<ETYPE_T> asked = MtdTests(0, {-5001, -25002, -85003, -215004, -399000, -399500, -399800}, &v);
+    EXPECT_EQ(std::vector<ETYPE_T>(asked.begin(), asked.begin() + 4),
+              (std::vector<ETYPE_T>{-5000, -25001, -85002, -215003}));
+    for (ETYPE_T y : asked) {
+        EXPECT_GT(y, -INFINITE_SCORE);
+        EXPECT_LT(y, INFINITE_SCORE);
+    }
+}
+
+TEST(Search, DifficultySetsTheDepthAndTimeEndsTheHardest)
+{
+    std::vector<int> depths;
+    static std::vector<int>* seen;
+    seen = &depths;
+    search_iteration_hook = [](POS_T*, int depth, ETYPE_T, const MOVE_T*) { seen->push_back(depth); };
+
+    MOVE_T best;
+    auto quiet = Load("8/5k2/3p4/1p1Pp2p/pP2Pp1P/P4P1K/8/8 w - - 0 1");
+    hash_c.HashReset();
+    Think(quiet.get(), DIFF_EASY, &best);
+    EXPECT_EQ(depths, (std::vector<int>{2, 3}));
+    depths.clear();
+    hash_c.HashReset();
+    Think(quiet.get(), DIFF_MED, &best);
+    EXPECT_EQ(depths, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+
+    // The hardest level is ended by the clock, with a legal move.
+    depths.clear();
+    hash_c.HashReset();
+    auto b = Load("r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 0 1");
+    state.maxdepth = DIFF_HARD;
+    state.vornak = 1;
+    state.stop_search = 0;
+    PrepareRoot(b.get());
+    POS_T copy = *b;
+    copy.moves = nullptr;
+    move_timer.timer_limit = 1;
+    move_timer.TimerStart();
+    auto started = std::chrono::steady_clock::now();
+    Search(&copy, &best);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_LT(seconds, 10.0);
+    ASSERT_FALSE(depths.empty());
+    EXPECT_LT(depths.back(), DIFF_HARD);
+    std::vector<MOVE_T> legal;
+    LegalChoices(b.get(), &legal);
+    bool found = false;
+    for (MOVE_T m : legal)
+        found |= SameMove(&m, &best);
+    EXPECT_TRUE(found) << CoordinateMove(&best);
+
+    // A single legal move: no deeper than four plies.
+    depths.clear();
+    hash_c.HashReset();
+    auto forced = Load("k7/8/1K6/8/8/8/8/7R b - - 0 1");
+    Think(forced.get(), DIFF_HARD, &best);
+    EXPECT_EQ(CoordinateMove(&best), "a8b8");
+    ASSERT_FALSE(depths.empty());
+    EXPECT_LE(depths.back(), 4);
+    search_iteration_hook = nullptr;
+}
+
+TEST(Search, AStopRequestEndsTheSearchWithinANode)
+{
+    static long nodes_when_stopped, nodes_after;
+    static int calls;
+    calls = 0;
+    root_test = [](POS_T* b, int depth, ETYPE_T testv, MOVE_T* move) {
+        if (++calls == 3) {
+            state.stop_search = 1;
+            nodes_when_stopped = search.nodes;
+            ETYPE_T v = abroot(b, depth, testv, move);
+            nodes_after = search.nodes;
+            return v;
+        }
+        return abroot(b, depth, testv, move);
+    };
+    auto b = Load("r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 0 1");
+    MOVE_T best;
+    Think(b.get(), DIFF_HARD, &best);
+    root_test = abroot;
+    state.stop_search = 0;
+    EXPECT_GE(calls, 3);
+    EXPECT_LE(nodes_after - nodes_when_stopped, 2);  // the root test's node and one below it
+    EXPECT_FALSE(IsZeroMove(&best));
 }
 
 TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
