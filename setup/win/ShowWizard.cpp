@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <cctype>
 #include <vector>
 
 namespace {
@@ -68,14 +69,26 @@ void SetButtons(HWND page, int dialog)
     ShowWindow(GetDlgItem(sheet, 0x3023), index > 0 ? SW_SHOW : SW_HIDE);
 }
 
-void StoreDestination(HWND page)
+// Stores the edit box as the installation directory; false, with the reason
+// shown, when it is not a full path (an empty box would put the files in the
+// root of the current drive, a relative one wherever setup was started).
+bool StoreDestination(HWND page)
 {
     char dir[MAX_PATH];
     GetDlgItemTextA(page, IDC_DIR, dir, sizeof dir);
     std::string text = dir;
     if (!text.empty() && text.back() == '\\')
         text.pop_back();
+    bool drive = text.size() >= 4 && isalpha((unsigned char)text[0]) && text[1] == ':' && text[2] == '\\';
+    bool unc = text.size() >= 5 && text.compare(0, 2, "\\\\") == 0;
+    if (!drive && !unc) {
+        Trace("destination refused");
+        MessageBoxA(GetParent(page), "Please enter the full path of the destination directory.",
+                    install.title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     install.install_dir = text;
+    return true;
 }
 
 void Browse(HWND page)
@@ -193,8 +206,11 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
             return TRUE;
         case PSN_WIZNEXT:
         case PSN_WIZFINISH:
-            if (dialog == IDD_DESTINATION)
-                StoreDestination(page);
+            // Staying on the page: -1 for Next, TRUE for Finish.
+            if (dialog == IDD_DESTINATION && !StoreDestination(page)) {
+                SetWindowLongPtrA(page, DWLP_MSGRESULT, note->code == PSN_WIZNEXT ? -1 : TRUE);
+                return TRUE;
+            }
             if (note->code == PSN_WIZFINISH)
                 Trace("install");
             SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);

@@ -110,6 +110,14 @@ for i in $(seq 50); do [ "$(w_enabled next)" = 1 ] && break; sleep 0.2; done
 w_click next
 w_wait_line "^page destination"
 w_wait_line "^control browse "
+# An emptied box is not a destination: the page stays.
+w_click dir
+xdotool key End shift+Home BackSpace
+w_click next
+w_wait_line "^destination refused"
+w_answer '^Vornak Setup$' Return
+sleep 1
+[ "$(w_count '^page shortcuts')" = 0 ] || w_fail "an empty destination was accepted"
 w_click browse
 for i in $(seq 50); do
     PICKER=$(xdotool search --name '^Browse for Folder$' 2>/dev/null | head -1)
