@@ -124,6 +124,15 @@ class Engine:
             self.proc.kill()
 
 
+def castling_as_king_move(move, side):
+    """Some engines write castling as O-O; the others read the king's move."""
+    rank = "1" if side == "w" else "8"
+    short = {"O-O": "g", "0-0": "g", "O-O-O": "c", "0-0-0": "c"}
+    if move in short:
+        return "e" + rank + short[move] + rank
+    return move
+
+
 def parse_result(line):
     m = RESULT_RE.match(line)
     if not m:
@@ -170,7 +179,7 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, max_plies, 
                     break
                 words = line.split()
                 if len(words) >= 2 and words[0] == "move":
-                    move = words[1]
+                    move = castling_as_king_move(words[1], to_move)
                 elif len(words) >= 3 and words[1] == "..." and MOVE_RE.match(words[2]):
                     move = words[2]  # old protocol
                 elif words and words[0] == "resign":
