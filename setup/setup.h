@@ -167,6 +167,8 @@ PACKAGE_T ReadPackage(PACKAGEFILE_C& in);
 // separators in a file name.
 bool IsSafeFileName(const std::string& name);
 bool IsSafeSubdir(const std::string& subdir);
+// A modification time Windows can set: calendar fields in range.
+bool IsValidFileTime(const FILETIME_T& time);
 
 // Builder: the package bytes for a stub of stub_size bytes (the trailer's
 // offset). Blocks are packed unless pack_* says otherwise; the uninstaller is

@@ -96,6 +96,8 @@ std::vector<uint8_t> BuildPackage(const PACKAGE_T& p, uint64_t stub_size, const 
     for (const FILEENTRY_T& f : p.files) {
         if (!IsSafeFileName(f.name) || !IsSafeSubdir(f.subdir))
             throw SETUP_ERROR_C("Unsafe file name in package: " + f.subdir + "\\" + f.name);
+        if (!IsValidFileTime(f.time))
+            throw SETUP_ERROR_C("Invalid file time: " + f.name);
         PutString(out, f.name);
         PutU32(out, f.size);
         PutU32(out, f.destination);

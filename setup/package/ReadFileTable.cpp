@@ -8,13 +8,13 @@ namespace {
 // before anything is reserved for them.
 constexpr uint64_t FILE_ENTRY_MIN = 2 + 4 + 4 + 1 + 24 + 4 + 4 + 4 + 4;
 
-bool IsValidTime(const FILETIME_T& t)
+}  // namespace
+
+bool IsValidFileTime(const FILETIME_T& t)
 {
     return t.day >= 1 && t.day <= 31 && t.month1 >= 2 && t.month1 <= 13 && t.year >= 1601 &&
            t.year <= 30827 && t.hour < 24 && t.minute < 60 && t.second < 60;
 }
-
-}  // namespace
 
 std::vector<FILEENTRY_T> ReadFileTable(PACKAGEFILE_C& in)
 {
@@ -39,7 +39,7 @@ std::vector<FILEENTRY_T> ReadFileTable(PACKAGEFILE_C& in)
         f.time.hour = in.ReadU32();
         f.time.minute = in.ReadU32();
         f.time.second = in.ReadU32();
-        if (!IsValidTime(f.time))
+        if (!IsValidFileTime(f.time))
             throw SETUP_ERROR_C("Invalid file time.");
         f.version_check = in.ReadU32() == 1;
         if (f.version_check)

@@ -401,6 +401,10 @@ TEST(PackageRoundTrip, BuilderRefusesWhatCannotBeRead)
     f.name = "..";
     p.files = {f};
     EXPECT_THROW(BuildPackage(p, 0, {}), SETUP_ERROR_C);
+    f.name = "a";
+    f.time.month1 = 14;  // calendar month 13
+    p.files = {f};
+    EXPECT_THROW(BuildPackage(p, 0, {}), SETUP_ERROR_C);
 }
 
 // --- Refusals --------------------------------------------------------------
