@@ -1,9 +1,24 @@
-// Rendering: the camera and its preset views, the display and reshape
-// callbacks, and the colours of the board, the pieces and the status text.
+// Rendering: where every cell lies in the world, the camera and its preset
+// views, picking, the drawing of the board and the status text, and the
+// colours of the board, the pieces and the text.
 #pragma once
+
+#include "board/board.h"
 
 #include <GL/gl.h>
 
+// ---------------------------------------------------------------- geometry
+struct P3D_T {
+    float x, y, z;
+};
+
+// Lower-left corner of the unit square of cell (file, rank); an attack
+// board's cells follow the pin it hangs from.
+void GetCoords(POS_T* b, int file, int rank, P3D_T* p3d);
+// which_ab: 0 AB_QLW, 1 AB_QLB, 2 AB_KLW, 3 AB_KLB.
+void GetAttackBoardCoords(POS_T* b, int file, int rank, int which_ab, P3D_T* p3d);
+
+// ---------------------------------------------------------------- camera
 void ResetView();
 void Overhead();
 void ToggleZeBlackView();  // 2-D games only
@@ -11,7 +26,46 @@ int* GetZAng();            // the turntable angle, degrees
 
 void AdjustModelview();
 void ReshapeMain(int width, int height);
+
+// The view settings as numbers, and the matrices AdjustModelview loads for
+// them (column-major, as OpenGL keeps them), without a GL context.
+struct VIEW_T {
+    bool ortho;
+    float scale, xang, yang, zang;
+};
+VIEW_T CurrentView();
+void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16]);
+// Window coordinates (origin lower left, as OpenGL's) of a world point;
+// false for a point behind the eye.
+bool ProjectToWindow(const VIEW_T* v, const int viewport[4], const P3D_T* p, double* wx, double* wy,
+                     double* depth);
+
+// ---------------------------------------------------------------- picking
+// Pick codes: 0..63 a square, AB_E a post, NO_SQUARE nothing.
+void InSquare(int x, int y, SQ_T* r);
+// The pick code of a selection buffer holding `hits` records; records that
+// do not name a square or a post are printed and passed over.
+SQ_T ParsePickHits(const GLuint* buffer, int buffer_size, int hits, int x, int y);
+
+// ---------------------------------------------------------------- drawing
 void DisplayMain();
+void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
+void DrawAttackboardPins(SQ_T selected);
+void DrawAxes();
+void GenerateSpreadmap(POS_T* b);
+
+// Bit i set: the selected attack board may move to the free pin
+// attack_pins[i] now. 0 when it may not move or `selected` is no board.
+int AttackboardPinMask(POS_T* b, SQ_T selected);
+
+extern const GLubyte halftone[128];
+
+// The status texts, composed into banner_string, move_string and the given
+// buffers; each answers the colour to draw it in (null: no line).
+const GLfloat* ComposeBanner();
+const GLfloat* ComposeMoveLine();
+const GLfloat* ComposeStatusLine(char* text, size_t size);
+const GLfloat* ComposeClockLine();
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
