@@ -327,7 +327,9 @@ bool RestoreGame(int oldway)
         printf("complete!");
     }
     fflush(stdout);
-    if (shell_hooks.clutch)
+    // A refused file leaves a review of the game going, and with it the
+    // thread stopped: it would play onto the board of the review.
+    if (shell_hooks.clutch && replay == -1)
         shell_hooks.clutch(1);
     if (shell_hooks.redraw)
         shell_hooks.redraw();

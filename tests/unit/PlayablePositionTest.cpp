@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -175,6 +179,42 @@ TEST(PositionPlayable, TheGameWaitsOnAnUnplayableBoardAndGoesOnOnceRepaired)
     InitMove(&knight, W_KNIGHT, G1, F3, NO_VALUE, '-', 0);
     Console([&] { EXPECT_EQ(PlayerMoved(b, &knight), 1); });
     EXPECT_EQ(b->board[F3], W_KNIGHT);
+}
+
+// The thinking thread, as the record's commands stop and start it.
+std::vector<int> clutch_calls;
+
+TEST(Review, SavingOrAFailedRestoreDoesNotWakeTheThreadDuringAReview)
+{
+    std::string dir = testing::TempDir() + "vornak_review_thread";
+    mkdir(dir.c_str(), 0700);
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+
+    NewGame(2);
+    rt::PlayAll({"e2e4", "e7e5"});
+    clutch_calls.clear();
+    shell_hooks.clutch = [](int start) { clutch_calls.push_back(start); };
+    Console([] { ReplayMoves(-1); });
+    ASSERT_NE(replay, -1);
+    Console([] { EXPECT_TRUE(SaveGame(1)); });
+    FILE* f = fopen("vornak.sav", "w");  // a file no layout has
+    fputs("short", f);
+    fclose(f);
+    Console([] { EXPECT_FALSE(RestoreGame(1)); });
+    for (int start : clutch_calls)
+        EXPECT_EQ(start, 0) << "the thread was started during the review";
+
+    // Once the review ends, saving starts it again as before.
+    Console([] { ReplayExit(); });
+    clutch_calls.clear();
+    Console([] { EXPECT_TRUE(SaveGame(1)); });
+    EXPECT_EQ(clutch_calls, (std::vector<int>{0, 1}));
+    shell_hooks = SHELL_HOOKS_T{};
+    std::remove("vornak.sav");
+    EXPECT_EQ(chdir(cwd), 0);
+    rmdir(dir.c_str());
 }
 
 TEST(Promotion, ABoxThatCannotBeShownStillPromotesToAQueen)
