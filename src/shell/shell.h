@@ -8,6 +8,7 @@
 #include "render/piece.h"
 
 #include <atomic>
+#include <mutex>
 
 // The name and version, as shown in the title, the banner and the move line.
 #define VORNAK_NAME "Vornak"
@@ -30,6 +31,8 @@ extern std::atomic<bool> redisplay_requested;
 inline void RequestRedisplay() { redisplay_requested.store(true); }
 
 void VornakIdleFunc();
+// With VORNAK_BENCH_FRAMES set: measure frames and a pick, then quit.
+void StartBenchIfAsked();
 void Quit();
 void CloseMain();  // window-close callback: stops the worker before GLUT exits
 void DoModeMenu(int value);
@@ -62,6 +65,25 @@ struct WORKER_PAUSE_T {
     }
     WORKER_PAUSE_T(const WORKER_PAUSE_T&) = delete;
     WORKER_PAUSE_T& operator=(const WORKER_PAUSE_T&) = delete;
+};
+
+// The live game (position, record, settings) is shared by the main thread's
+// callbacks and the thinking thread. Every callback runs holding game_lock;
+// the thread takes it only to read the position before a search and to play
+// its move, never while it searches, so the window never waits for a search.
+extern std::recursive_mutex game_lock;
+
+// A callback that runs holding game_lock: register Locked<Keyboard>::Call
+// instead of Keyboard.
+template <auto F>
+struct Locked;
+template <typename... A, void (*F)(A...)>
+struct Locked<F> {
+    static void Call(A... a)
+    {
+        std::lock_guard<std::recursive_mutex> hold(game_lock);
+        F(a...);
+    }
 };
 
 // Fills shell_hooks: what the game record and the board ask of the window.
