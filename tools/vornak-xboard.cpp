@@ -128,9 +128,6 @@ bool LoadStart(const std::string& fen, std::string* err)
         return false;
     }
     state.dmode = 2;
-    // A position read from text counts the half-moves since the last capture
-    // or pawn move; a position made by a move counts one more.
-    b->fifty_count += 1;
     memset(state.hash_list, 0, sizeof state.hash_list);
     if (b->move_num >= 0 && b->move_num < MAX_GAME_PLIES)
         state.hash_list[b->move_num] = b->hash1;

@@ -89,7 +89,9 @@ bool ParseClocks(const std::string& half, const std::string& full, POS_T* b, std
         *err = "bad full-move number '" + full + "' (1 to " + std::to_string(MAX_GAME_PLIES / 2 - 1) + ")";
         return false;
     }
-    b->fifty_count = (int)halfmove;
+    // The game counts from 1 after a capture or pawn move, where the text
+    // says 0; a clock of 0 (a game's start) stays 0.
+    b->fifty_count = halfmove ? (int)halfmove + 1 : 0;
     b->move_num = (int)(2 * (fullmove - 1) + (b->move_num & 1));
     return true;
 }
@@ -348,7 +350,7 @@ std::string FormatPosition(POS_T* b, int dmode)
     } else {
         s += '-';
     }
-    s += ' ' + std::to_string(b->fifty_count) + ' ' + std::to_string(b->move_num / 2 + 1);
+    s += ' ' + std::to_string(b->fifty_count > 0 ? b->fifty_count - 1 : 0) + ' ' + std::to_string(b->move_num / 2 + 1);
     if (dmode != 2) {
         s += ' ';
         for (int i = 0; i < 4; i++) {

@@ -1,5 +1,6 @@
 // Positions written as text: FEN and "3d" lines, their refusals and round trips.
 #include "board/board.h"
+#include "makemove/makemove.h"
 #include "record/record.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,17 @@ TEST(PositionText, MoveNumbersAndSide)
     std::string err;
     ASSERT_TRUE(ParsePosition("4k3/8/8/8/8/8/8/4K3 b - - 7 12", &pos, &mode, &err)) << err;
     EXPECT_EQ(pos.move_num, 23);
-    EXPECT_EQ(pos.fifty_count, 7);
+    EXPECT_EQ(pos.fifty_count, 8);  // the game counts a capture's ply as 1
+    EXPECT_EQ(FormatPosition(&pos, 2), "4k3/8/8/8/8/8/8/4K3 b - - 7 12");
+    {
+        // Right after a capture the text's clock is 0 again.
+        POS_T before, after;
+        ASSERT_TRUE(ParsePosition("4k3/8/8/8/8/8/3p4/4K3 w - - 3 30", &before, &mode, &err)) << err;
+        MOVE_T capture;
+        InitMove(&capture, W_KING, E1, D2, 0, 'x', 0);
+        ASSERT_TRUE(DoMove(&after, &before, &capture));
+        EXPECT_EQ(FormatPosition(&after, 2), "4k3/8/8/8/8/8/3K4/8 b - - 0 30");
+    }
     EXPECT_EQ(NextToPlay(&pos), -1);
     EXPECT_EQ(pos.hash1 & 1, 1u);
     ASSERT_TRUE(ParsePosition(
