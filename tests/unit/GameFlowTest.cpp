@@ -373,7 +373,7 @@ TEST(Replay, AGameFromAnEditedBoardReplaysOntoThatBoard)
     ReplayExit();
     EXPECT_EQ(state.oeb.inited, 1);  // the edited start survives the review
     EXPECT_EQ(state.position.move_num, 13);
-    EXPECT_EQ(Board(), "8/3k4/8/4P3/8/8/8/4K3 b - - 1 7");
+    EXPECT_EQ(Board(), "8/3k4/8/4P3/8/8/8/4K3 b - - 0 7");  // a pawn moved last
 }
 
 }  // namespace

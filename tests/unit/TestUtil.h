@@ -393,6 +393,10 @@ inline void ExpectedKeys(const POS_T* b, uint32_t* h1, uint32_t* h2) {
     if (b->enpassant) *h1 ^= b->enpassant << 8;
     *h1 ^= (b->flags & 15) << 16;
     *h1 ^= b->move_num & 1;
+    uint32_t k1, k2;
+    AttackBoardKeys(b, &k1, &k2);  // where the boards stand
+    *h1 ^= k1;
+    *h2 ^= k2;
 }
 
 // Board, slot index, piece list, masks, keys and material agree; every piece
