@@ -4,17 +4,8 @@
 
 #include <initializer_list>
 
-namespace {
-
-struct PinMoves {
-    int pin;
-    int toward_black[3];
-    int toward_white[3];
-    int across[2];
-};
-
 // Destinations of each pin, group by group, in the order they are offered.
-const PinMoves pin_moves[12] = {
+const PIN_MOVES_T pin_moves[12] = {
     {ABW_QL1, {ABW_QL2, ABW_QL3}, {}, {ABW_KL1}},
     {ABW_QL2, {ABW_QL4}, {ABW_QL1, ABW_QL3}, {ABW_KL2, ABW_KL5}},
     {ABW_QL3, {ABW_QL2, ABW_QL4, ABW_QL5}, {ABW_QL1}, {ABW_KL3}},
@@ -28,8 +19,6 @@ const PinMoves pin_moves[12] = {
     {ABW_KL5, {ABW_KL4, ABW_KL6}, {ABW_KL3}, {ABW_QL2, ABW_QL5}},
     {ABW_KL6, {}, {ABW_KL4, ABW_KL5}, {ABW_QL6}},
 };
-
-}  // namespace
 
 int BoardCanMove(POS_T* b, int which_board, int* pilot)
 {
@@ -61,8 +50,8 @@ int GenAttackBoardMoves(POS_T* b, int which_ab, MOVE_T* moves_in)
     int pilot;
     if (!BoardCanMove(b, which_ab, &pilot))
         return 0;
-    const PinMoves* pm = nullptr;
-    for (const PinMoves& m : pin_moves)
+    const PIN_MOVES_T* pm = nullptr;
+    for (const PIN_MOVES_T& m : pin_moves)
         if (m.pin == where)
             pm = &m;
     if (!pm)

@@ -20,6 +20,16 @@ int GetPromotedPiece(MOVE_T* move);  // positive code; writes the chosen letter 
 
 // Attack-board moves.
 int BoardCanMove(POS_T* b, int which_board, int* pilot);
+// Where a board on each pin may go: toward Black's side and toward White's
+// side (each allowed by what the board carries), and across to the other
+// side's pins (always).
+struct PIN_MOVES_T {
+    int pin;
+    int toward_black[3];
+    int toward_white[3];
+    int across[2];
+};
+extern const PIN_MOVES_T pin_moves[12];
 int GenAttackBoardMoves(POS_T* b, int which_ab, MOVE_T* moves_in);
 int DetectPromoteAttackBoard(POS_T* b, MOVE_T* move);
 int PromoteAttackBoard(POS_T* b, int which_board, MOVE_T* move);
