@@ -12,7 +12,8 @@ void GenerateSpreadmap(POS_T* b)
     // 1.
     ResetSpreadmap();
     SQ_T sel = state.selected;
-    if (sel == NO_SQUARE)
+    // An edited board that cannot be played has no moves to show.
+    if (sel == NO_SQUARE || !PositionPlayable(b))
         return;
     bool white = NextToPlay(b) == 1;
 
