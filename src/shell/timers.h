@@ -8,7 +8,9 @@
 
 enum TIMERSTATE { TIMER_IDLE = 0, TIMER_STARTED = 1, TIMER_EXPIRED = 2 };
 
-enum TIMERMODE_E { TM_OFF = 0, TM_BLACK = 1, TM_WHITE = 2, TM_ELAPSED = 3, TM_STOPPED = 4, TM_ERROR = 5 };
+// A fixed underlying type: a bad mode read back from memory is a value to
+// report, not undefined behaviour.
+enum TIMERMODE_E : int { TM_OFF = 0, TM_BLACK = 1, TM_WHITE = 2, TM_ELAPSED = 3, TM_STOPPED = 4, TM_ERROR = 5 };
 
 class TIMERS_C {
 public:
