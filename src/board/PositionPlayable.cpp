@@ -12,24 +12,36 @@ bool PawnSlot(int slot) { return (slot & 15) >= 8; }
 
 }  // namespace
 
+bool CountArmies(const POS_T* b, ARMIES_T* armies, int* bad_square)
+{
+    *armies = ARMIES_T{};
+    for (int sq = 0; sq < 64; sq++) {
+        int p = b->board[sq];
+        if (p < B_KING || p > W_KING) {
+            *bad_square = sq;
+            return false;
+        }
+        if (!p)
+            continue;
+        int side = p > 0 ? 0 : 1;
+        armies->all[side]++;
+        armies->kings[side] += abs(p) == W_KING;
+        armies->pawns[side] += abs(p) == W_PAWN;
+    }
+    return true;
+}
+
 const char* PositionUnplayableWhy(const POS_T* b)
 {
     if (state.dmode != 2 && state.dmode != 3)
         return "no game mode";
 
     // 1. The board: piece codes, one king a side, army sizes.
-    int kings[2] = {0, 0}, all[2] = {0, 0}, pawns[2] = {0, 0};
-    for (SQ_T sq = 0; sq < 64; sq++) {
-        int p = b->board[sq];
-        if (p < B_KING || p > W_KING)
-            return "a square holds no known piece";
-        if (!p)
-            continue;
-        int side = p > 0 ? 0 : 1;
-        all[side]++;
-        kings[side] += abs(p) == W_KING;
-        pawns[side] += abs(p) == W_PAWN;
-    }
+    ARMIES_T armies;
+    int bad;
+    if (!CountArmies(b, &armies, &bad))
+        return "a square holds no known piece";
+    const int *kings = armies.kings, *all = armies.all, *pawns = armies.pawns;
     if (kings[0] != 1)
         return kings[0] ? "White has more than one king" : "White has no king";
     if (kings[1] != 1)

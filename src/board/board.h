@@ -361,6 +361,12 @@ int RegenToPieces(POS_T* b);
 // reason comes as text, null when the position is playable. Board editing
 // can leave a position that fails; moves wait until it passes again.
 bool PositionPlayable(const POS_T* b);
+// The pieces on the board by side (0 White, 1 Black): all, kings, pawns.
+// False, with the square in *bad_square, when a square holds no known piece.
+struct ARMIES_T {
+    int all[2], kings[2], pawns[2];
+};
+bool CountArmies(const POS_T* b, ARMIES_T* armies, int* bad_square);
 const char* PositionUnplayableWhy(const POS_T* b);
 void ResetSpreadmap();          // every square back to plain
 

@@ -44,20 +44,13 @@ bool Offered(int v, std::initializer_list<int> values)
 // boards' pins, counters and the en-passant square.
 bool CheckPosition(const POS_T* b, int dmode, const char* which, std::string* why)
 {
-    int kings[2] = {0, 0}, all[2] = {0, 0}, pawns[2] = {0, 0};
-    for (int sq = 0; sq < 64; sq++) {
-        int p = b->board[sq];
-        if (p < -6 || p > 6) {
-            *why = Text("%s: piece code %d on square %d", which, p, sq);
-            return false;
-        }
-        if (!p)
-            continue;
-        int side = p > 0 ? 0 : 1;
-        all[side]++;
-        kings[side] += abs(p) == W_KING;
-        pawns[side] += abs(p) == W_PAWN;
+    ARMIES_T armies;
+    int sq;
+    if (!CountArmies(b, &armies, &sq)) {
+        *why = Text("%s: piece code %d on square %d", which, b->board[sq], sq);
+        return false;
     }
+    const int *kings = armies.kings, *all = armies.all, *pawns = armies.pawns;
     for (int side = 0; side < 2; side++) {
         const char* name = side ? "Black" : "White";
         if (kings[side] != 1) {
