@@ -11,10 +11,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+// The installer's folder removal (win/RemoveFolder.cpp): everything but the
+// entries `keep` names, links removed and never followed.
+void RemoveFolder(const std::string& path, const std::function<bool(const std::string&)>& keep);
 
 namespace {
 
@@ -120,33 +125,6 @@ bool ReleaseSharedDll(const std::string& path)
     return keep;
 }
 
-// Removes a folder tree but the files still shared by other products.
-void RemoveTree(const std::string& path, const std::set<std::string>& keep)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string full = path + "\\" + name;
-            if (keep.count(Lower(full)))
-                continue;
-            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                RemoveTree(full, keep);
-            else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveDirectoryA(full.c_str());
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // The folder of the log is removed whole; never when that folder is a drive
 // root or one of the system's own folders, whatever a log says.
 bool IsRemovableFolder(const std::string& folder)
@@ -199,7 +177,8 @@ int Uninstall(const std::string& log_path)
     size_t slash = log_path.find_last_of('\\');
     std::string folder = slash == std::string::npos ? "" : log_path.substr(0, slash);
     if (IsRemovableFolder(folder)) {
-        RemoveTree(folder, keep);
+        // The files still shared by other products stay.
+        RemoveFolder(folder, [&keep](const std::string& full) { return keep.count(Lower(full)) > 0; });
         Trace("removed %s", folder.c_str());
     }
 

@@ -34,6 +34,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // The whole run's state: the header, the derived texts and what the
@@ -69,7 +70,9 @@ std::string SystemDir();
 std::string TempFolder();
 std::string DestinationFolder(uint32_t destination);
 void CreateDirectories(const std::string& path);
-void RemoveFolder(const std::string& path);
+// Removes the folder and everything in it, except the entries `keep` names
+// (full paths); links are removed, never followed.
+void RemoveFolder(const std::string& path, const std::function<bool(const std::string&)>& keep = nullptr);
 std::string ShortPath(const std::string& path);
 bool IsNtFamily();
 
