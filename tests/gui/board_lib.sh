@@ -111,21 +111,37 @@ board_piece_color()
 }
 
 # Screenshot, then for each square (index name) whether the drawn colour at
-# a pixel where it is in view is that of the square or of its piece.
+# a pixel where it is in view is that of the square or of its piece. A few
+# screenshots are taken before failing: the frame that shows the last change
+# may be late on a busy machine.
 board_expect_pixels()
 {
-    local image=$1 sq x y piece color colors c ok out queries=()
+    local image=$1 sq out queries=() attempt
     shift
-    gui_screenshot "$image"
     for sq in "$@"; do
         queries+=(see "$sq")
     done
     out=$("$BOARD_HELPER" $BOARD_MODE $BOARD_VIEW "${BOARD_MOVES[@]}" "${queries[@]}" 2>&1) \
         || gui_fail "gui_square_pixel: $out"
+    for attempt in 1 2 3 4 5 6; do
+        gui_screenshot "$image"
+        BOARD_MISMATCH=""
+        board_pixels_match "$image" "$out" "$@" && return 0
+        sleep 0.5
+    done
+    gui_fail "$BOARD_MISMATCH"
+}
+
+# Whether every square shows its colour or its piece's in the image, given
+# the helper's "see" answers; the first mismatch goes into BOARD_MISMATCH.
+board_pixels_match()
+{
+    local image=$1 out=$2 sq x y piece color colors c ok answer
+    shift 2
     for sq in "$@"; do
-        BOARD_ANSWER=$(echo "$out" | grep "^see $sq " | cut -d' ' -f3-)
-        [ -n "$BOARD_ANSWER" ] && [ "$BOARD_ANSWER" != none ] || gui_fail "$sq is nowhere in plain view"
-        read -r x y piece color <<<"$BOARD_ANSWER"
+        answer=$(echo "$out" | grep "^see $sq " | cut -d' ' -f3-)
+        [ -n "$answer" ] && [ "$answer" != none ] || gui_fail "$sq is nowhere in plain view"
+        read -r x y piece color <<<"$answer"
         colors=$(board_colors_at "$image" "$x" "$y")
         ok=""
         if [ "$piece" -eq 0 ]; then
@@ -135,7 +151,10 @@ board_expect_pixels()
             c=$(board_colors_at "$image" "$x" "$y" 0)
             board_piece_color "$c" "$piece" && ok=1
         fi
-        [ -n "$ok" ] || gui_fail "$sq ($piece) at $x,$y shows $(echo $colors), expected $color or its piece"
+        if [ -z "$ok" ]; then
+            BOARD_MISMATCH="$sq ($piece) at $x,$y shows $(echo $colors), expected $color or its piece"
+            return 1
+        fi
     done
 }
 

@@ -307,3 +307,23 @@ gui_region_has_color()
     /usr/bin/convert "$image" -crop "$region" +repage -unique-colors txt:- 2>/dev/null \
         | grep -qi -- "$color"
 }
+
+# Screenshots into IMAGE until the region (WxH+X+Y) shows every colour:
+# the first frames may come well after the window is mapped on a busy machine.
+# False when some colour is still missing after about fifteen seconds.
+gui_wait_region_colors()
+{
+    local image=$1 region=$2 color missing
+    shift 2
+    for _ in $(seq 30); do
+        gui_screenshot "$image"
+        missing=
+        for color in "$@"; do
+            gui_region_has_color "$image" "$region" "$color" || { missing=$color; break; }
+        done
+        [ -z "$missing" ] && return 0
+        sleep 0.5
+    done
+    gui_log "still no $missing in $region"
+    return 1
+}

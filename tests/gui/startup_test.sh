@@ -43,13 +43,10 @@ gui_expect_absent QUEEN.STL ROOK.STL BISHOP.STL KNIGHT.STL
 
 # The status text: "Your move" in White's colour (the computer plays Black),
 # the move line in Black's colour before the first move, "0 plies" in green.
-gui_screenshot "$GUI_TMP/start.png"
 gui_window_origin
 text_area="400x120+$GUI_WX+$GUI_WY"
-for color in '#E6E6B2' '#9999CC' '#00FF00'; do
-    gui_region_has_color "$GUI_TMP/start.png" "$text_area" "$color" \
-        || gui_fail "no $color text in the upper left corner"
-done
+gui_wait_region_colors "$GUI_TMP/start.png" "$text_area" '#E6E6B2' '#9999CC' '#00FF00' \
+    || gui_fail "the status text is missing from the upper left corner"
 # Nothing else is drawn yet: the rest of the window stays black.
 lower_area="800x600+$GUI_WX+$((GUI_WY + 200))"
 /usr/bin/convert "$GUI_TMP/start.png" -crop "$lower_area" +repage -unique-colors txt:- | grep -q '#000000' \
