@@ -47,9 +47,10 @@ int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller)
         printf("\nHASH GUESS %c %c ", move_to_check->move_symbol, listed->move_symbol);
     int legal = 0;
     if (listed) {
+        // Made with the given record itself: a promotion chosen here stays
+        // chosen, so the move that follows does not ask a second time.
         POS_T* scratch = new POS_T;
-        MOVE_T m = *move_to_check;
-        legal = DoMove(scratch, &probe, &m) != 0;
+        legal = DoMove(scratch, &probe, move_to_check) != 0;
         delete scratch;
     }
     if (!legal && eval_show)

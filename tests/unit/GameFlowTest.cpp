@@ -94,14 +94,18 @@ TEST(GameFlow, ARefusedMoveChangesNothing)
 TEST(GameFlow, PromotionAndEnPassantAreRecordedAsMade)
 {
     // A promotion chosen in the box, for a move entered without a piece,
-    // stays that piece when the game is rebuilt.
+    // stays that piece when the game is rebuilt. The box is shown once:
+    // the legality check's choice is the one the move is made with.
     NewGameFrom("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
+    static int asked;
+    asked = 0;
     shell_hooks.mouse_move = [] { return true; };
-    shell_hooks.ask_promotion = [] { return 4; };  // the knight's button
+    shell_hooks.ask_promotion = [] { return ++asked, 4; };  // the knight's button
     MOVE_T push;
     InitMove(&push, W_PAWN, E7, E8, NO_VALUE, '-', 0);
     Console([&] { EXPECT_EQ(PlayerMoved(&state.position, &push), 1); });
     shell_hooks = SHELL_HOOKS_T{};
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(state.position.board[E8], W_KNIGHT);
     EXPECT_EQ(state.game_record[0].move_symbol, 'N');
     EXPECT_STREQ(GameListGet(1), "e8N");
