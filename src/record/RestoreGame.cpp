@@ -13,14 +13,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::string Text(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Text(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 
 std::string Text(const char* format, ...)
 {
@@ -247,8 +246,7 @@ bool RestoreFromBuffer(const uint8_t* data, size_t n, SAVE_LAYOUT_E* layout, std
 
 bool ReadSaveFile(const char* path, std::vector<uint8_t>* bytes, std::string* why)
 {
-    // Without blocking: a name may be a pipe with no writer.
-    int fd = open(path, O_RDONLY | O_NONBLOCK);
+    int fd = OpenSaveFileForReading(path);
     if (fd < 0) {
         *why = strerror(errno);
         return false;

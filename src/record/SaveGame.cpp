@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -48,21 +47,18 @@ bool SaveGame(int oldway)
     if (shell_hooks.clutch && replay == -1)
         shell_hooks.clutch(1);
 
-    std::string temp = std::string(name) + ".XXXXXX";
-    int fd = mkstemp(&temp[0]);
+    std::string temp;
+    int fd = CreateSaveTemp(name, &temp);
     if (fd < 0) {
         perror(name);
         printf("\ncan't open save file %s\n", name);
         fflush(stdout);
         return false;
     }
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
     printf("\nSaving %s ...", name);
-    bool ok = WriteAll(fd, image.data(), image.size()) && fsync(fd) == 0;
+    bool ok = WriteAll(fd, image.data(), image.size()) && SyncSaveFile(fd);
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temp.c_str(), name) == 0;
+    ok = ok && ReplaceSaveFile(temp.c_str(), name);
     if (!ok) {
         int err = errno;
         unlink(temp.c_str());

@@ -11,7 +11,9 @@
 inline thread_local char da_str_i[16];
 
 // Appends printf-style text to a buffer of `size` characters, never past it.
-void AppendText(char* ret, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// gnu_printf: checked as C99 formats (%zu) on MinGW too, whose plain printf
+// archetype is Microsoft's.
+void AppendText(char* ret, size_t size, const char* format, ...) __attribute__((format(gnu_printf, 3, 4)));
 
 // Whether the side to move in b has a legal move. Uses a key history of its
 // own, so the game's is left as it was.

@@ -86,6 +86,16 @@ bool ReadStateImage(const uint8_t* data, size_t n, STATE_T* s, SAVE_LAYOUT_E* la
 // with the reason when it cannot be read.
 bool ReadSaveFile(const char* path, std::vector<uint8_t>* bytes, std::string* why);
 
+// The system calls of saving and reading a save (SaveFileIo.cpp), binary
+// everywhere. A new file beside `name` with a unique suffix (path in *temp),
+// -1 with errno on failure; writing it to the disk; putting it in the place
+// of `name`, replacing an existing save; opening a save to read without
+// waiting for a pipe's writer, -1 with errno on failure.
+int CreateSaveTemp(const char* name, std::string* temp);
+bool SyncSaveFile(int fd);
+bool ReplaceSaveFile(const char* temp, const char* name);
+int OpenSaveFileForReading(const char* path);
+
 // Restores a file image: decoded and checked in a scratch state (mode, pins,
 // pieces, kings, ply counts, every recorded move legal when replayed), and
 // only then made the game, rebuilt from its start and its record. On failure

@@ -9,7 +9,11 @@
 
 #include <GL/freeglut.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -21,9 +25,16 @@ static int bench_frames;
 // Processor time of all the program's threads (the renderer's included).
 static double CpuSeconds()
 {
+#ifdef _WIN32
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    auto seconds = [](FILETIME t) { return 1e-7 * double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime); };
+    return seconds(kernel) + seconds(user);
+#else
     rusage u;
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + 1e-6 * double(u.ru_utime.tv_usec + u.ru_stime.tv_usec);
+#endif
 }
 
 static double SecondsSince(std::chrono::steady_clock::time_point t0)

@@ -1,12 +1,7 @@
-// The file chooser: zenity's file selection, standing where the Windows open
-// and save dialogs were. Without zenity or a display the game record falls
-// back on its fixed default names.
+// The file chooser: on Windows the common open and save dialogs, elsewhere
+// zenity's file selection in their place. Without a chooser (no zenity or
+// no display) the game record falls back on its fixed default names.
 #include "shell/shell.h"
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -14,6 +9,57 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+
+#include <windows.h>
+#include <commdlg.h>
+#include <cderr.h>
+
+int ChooseFileInDialog(const FILE_CHOICE_T* what, char* name, size_t size)
+{
+    // Filter pairs, each string ended by a zero, the list by a second one.
+    std::string filter = std::string(what->filter_name) + '\0' + what->pattern + '\0' + "All Files (*.*)" + '\0' +
+                         "*.*" + '\0';
+    char chosen[MAX_PATH];
+    snprintf(chosen, sizeof chosen, "%s", name[0] ? name : what->default_name);
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetForegroundWindow();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = sizeof chosen;
+    dialog.lpstrTitle = what->title;
+    dialog.lpstrDefExt = what->extension;
+    // The working directory stays: the meshes, the favourite view and the
+    // default file names are found there.
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (what->save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    BOOL ok = what->save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (!ok) {
+        DWORD error = CommDlgExtendedError();
+        if (error == 0)
+            return 0;  // cancelled
+        if (error == FNERR_BUFFERTOOSMALL) {
+            printf("\nfile name too long");
+            return 0;
+        }
+        return -1;
+    }
+    if (strlen(chosen) >= size) {
+        printf("\nfile name too long: %s", chosen);
+        return 0;
+    }
+    snprintf(name, size, "%s", chosen);
+    return 1;
+}
+
+#else
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -51,7 +97,7 @@ void AddExtension(std::string* name, const char* extension)
 
 }  // namespace
 
-int ChooseFileWithZenity(const FILE_CHOICE_T* what, char* name, size_t size)
+int ChooseFileInDialog(const FILE_CHOICE_T* what, char* name, size_t size)
 {
     if ((!getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY")) || !InPath("zenity"))
         return -1;
@@ -119,3 +165,5 @@ int ChooseFileWithZenity(const FILE_CHOICE_T* what, char* name, size_t size)
     snprintf(name, size, "%s", chosen.c_str());
     return 1;
 }
+
+#endif

@@ -57,7 +57,7 @@ void InstallShellHooks()
     shell_hooks.set_window_title = SetTitle;
     shell_hooks.print_banner = PrintBanner;
     shell_hooks.stop_clocks = StopClocks;
-    shell_hooks.choose_file = ChooseFileWithZenity;
+    shell_hooks.choose_file = ChooseFileInDialog;
     shell_hooks.mouse_move = MouseMove;
     shell_hooks.ask_promotion = AskPromotion;
 }

@@ -89,5 +89,6 @@ struct Locked<F> {
 // Fills shell_hooks: what the game record and the board ask of the window.
 void InstallShellHooks();
 
-// zenity's file selection (answers as SHELL_HOOKS_T::choose_file).
-int ChooseFileWithZenity(const FILE_CHOICE_T* what, char* name, size_t size);
+// The desktop's file chooser: the common dialogs on Windows, zenity's file
+// selection elsewhere (answers as SHELL_HOOKS_T::choose_file).
+int ChooseFileInDialog(const FILE_CHOICE_T* what, char* name, size_t size);
