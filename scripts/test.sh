@@ -16,12 +16,26 @@ PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libgtest-dev
     xvfb xauth xfonts-base xdotool x11-utils imagemagick zenity
-    zlib1g-dev g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64
+    zlib1g-dev g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
 )
+
+# The Windows build compiles SDL2 and freeglut from Debian's source packages
+# (apt-get source), which needs source entries beside the binary ones.
+add_source_entries()
+{
+    grep -rqsE '^(Types: *deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: *deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+            >/etc/apt/sources.list.d/debian-src.sources
+    elif [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/debian-src.list
+    fi
+}
 
 if [ -z "${SKIP_APT:-}" ]; then
     if [ "$(id -u)" -eq 0 ]; then
         export DEBIAN_FRONTEND=noninteractive
+        add_source_entries
         apt-get update -q
         apt-get install -y -q --no-install-recommends "${PACKAGES[@]}"
     else
@@ -33,9 +47,16 @@ BUILD_DIR=${BUILD_DIR:-build}
 ASAN_BUILD_DIR=${ASAN_BUILD_DIR:-$BUILD_DIR-asan}
 JOBS=$(nproc)
 
+# The sources of the Windows program's SDL2.dll and glut32.dll, downloaded
+# once into the build tree (the configure step would fetch them too).
+if command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
+    bash scripts/fetch-windows-sources.sh "$BUILD_DIR/windows-sources"
+fi
+
 # The monkey test's program: built with the sanitizers, so that a fault the
 # random input provokes shows as a report rather than passing unnoticed.
-cmake -S . -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug -DVORNAK_ASAN=ON -DVORNAK_WERROR=ON
+cmake -S . -B "$ASAN_BUILD_DIR" -DCMAKE_BUILD_TYPE=Debug -DVORNAK_ASAN=ON -DVORNAK_WERROR=ON \
+    -DVORNAK_WINDOWS_PROGRAM=OFF
 cmake --build "$ASAN_BUILD_DIR" -j "$JOBS" --target vornak
 MONKEY_PROGRAM=$(cd "$ASAN_BUILD_DIR" && pwd)/vornak
 
