@@ -1,5 +1,6 @@
 #!/bin/bash
-# The shipped installer and the Windows program under wine: vornak-setup.exe
+# The shipped installer and the Windows program under wine. First the save
+# files' Windows layer on its own (save_file_check.cpp). Then vornak-setup.exe
 # is clicked through its wizard and installs the built vornak.exe, its DLLs,
 # the licences and the six meshes under "pieces"; it starts the program at
 # the end, whose window must show the board and close on Q. Then the
@@ -73,7 +74,17 @@ window_gone()  # window-id limit
     return 1
 }
 
-# --- 1. The wizard with its defaults -----------------------------------------
+# --- 1. The save files' Windows layer on its own -------------------------------
+ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
+x86_64-w64-mingw32-g++-posix -std=gnu++17 -static -s -I"$ROOT/src" -o "$W_TMP/save_file_check.exe" \
+    "$ROOT/tests/setup/save_file_check.cpp" "$ROOT/src/record/SaveFileIo.cpp" || w_fail "save_file_check build"
+mkdir -p "$W_TMP/saves"
+(cd "$W_TMP/saves" && wine "$W_TMP/save_file_check.exe" >"$W_TMP/saves.log" 2>/dev/null)
+STATUS=$?
+tr -d '\r' <"$W_TMP/saves.log" >&2
+[ "$STATUS" = 0 ] || w_fail "the save files' Windows layer (status $STATUS)"
+
+# --- 2. The wizard with its defaults -----------------------------------------
 w_start "$SETUP"
 w_wait_line "^page welcome"
 w_wait_line "^control next "
@@ -90,7 +101,7 @@ w_wait_exit
 [ "$W_STATUS" = 0 ] || w_fail "setup exited with $W_STATUS"
 SETUP_LOG=$W_LOG
 
-# --- 2. What it installed ------------------------------------------------------
+# --- 3. What it installed ------------------------------------------------------
 DEST="$C/Program Files/Vornak"
 grep -qF 'started C:\Program Files\Vornak\vornak.exe' "$SETUP_LOG" || w_fail "setup did not start the installed program"
 for f in vornak.exe SDL2.dll glut32.dll LICENSES.txt; do
@@ -120,7 +131,7 @@ UKEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vornak'
 [ "$(w_reg "$UKEY" DisplayName)" = "DisplayName    REG_SZ    Vornak" ] || w_fail "no uninstall registration"
 w_log "installation: ok"
 
-# --- 3. The program as setup started it -----------------------------------------
+# --- 4. The program as setup started it -----------------------------------------
 STARTED=$(find_window "$TITLE" 90) || w_fail "the program setup started shows no window"
 check_board_drawn "$STARTED" "started by setup"
 activate "$STARTED"
@@ -128,7 +139,7 @@ xdotool key q
 window_gone "$STARTED" 30 || w_fail "the program setup started did not close on Q"
 w_log "program started by setup: ok"
 
-# --- 4. The installed program on a pipe ------------------------------------------
+# --- 5. The installed program on a pipe ------------------------------------------
 cd "$DEST" || w_fail "no $DEST"
 w_start vornak.exe
 cd - >/dev/null || exit 1
