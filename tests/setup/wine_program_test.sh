@@ -134,9 +134,13 @@ w_log "installation: ok"
 # --- 4. The program as setup started it -----------------------------------------
 STARTED=$(find_window "$TITLE" 90) || w_fail "the program setup started shows no window"
 check_board_drawn "$STARTED" "started by setup"
+# A console program started from the desktop gets its console window beside
+# the board, titled with the program's path.
+CONSOLE=$(find_window '^C:\\Program Files\\Vornak\\vornak\.exe$' 30) || w_fail "no console window beside the board"
 activate "$STARTED"
 xdotool key q
 window_gone "$STARTED" 30 || w_fail "the program setup started did not close on Q"
+window_gone "$CONSOLE" 30 || w_fail "the console window stays after Q"
 w_log "program started by setup: ok"
 
 # --- 5. The installed program on a pipe ------------------------------------------
