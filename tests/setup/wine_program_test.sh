@@ -7,8 +7,8 @@
 # installed vornak.exe is started again with its console on a pipe: the
 # start-up lines (the meshes read from the installed "pieces"), the board on
 # the screen, saving twice over the same file and through the common save
-# dialog, restoring through the open dialog and the fixed name, and Q ending
-# it with status 0.
+# dialog, restoring through the open dialog and the fixed name, the
+# computer's thread playing a move, and Q ending it with status 0.
 #
 #   wine_program_test.sh VORNAK_SETUP_EXE BUILT_PROGRAM_DIR PIECES_DIR
 set -u
@@ -191,6 +191,13 @@ for i in $(seq 150); do [ "$(w_count 'complete!')" = 2 ] && break; sleep 0.2; do
 [ "$(w_count 'complete!')" = 2 ] || w_fail "vornak.sav was not restored"
 [ "$(w_count '^Restore game \.\.\.')" = 2 ] || w_fail "not two restores"
 grep -q 'failed!' "$W_LOG" && w_fail "a restore failed"
+
+# The computer takes White: its thread thinks and plays the first move.
+activate "$WID"
+xdotool key w
+w_wait_line '^Vornak playing White' 30
+w_wait_line '^1\. [^ ]' 90
+w_log "the computer's move: $(grep -E '^1\. ' "$W_LOG" | tr -d '\r')"
 
 activate "$WID"
 xdotool key q
