@@ -33,8 +33,10 @@ list(GET sdl_source 0 sdl_source)
 list(GET glut_source 0 glut_source)
 # The file versions the installer compares: those of the DLLs' own
 # version resources, which follow the source versions.
-string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" sdl_version ${sdl_source})
-string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" glut_version ${glut_source})
+get_filename_component(sdl_folder ${sdl_source} NAME)
+get_filename_component(glut_folder ${glut_source} NAME)
+string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" sdl_version ${sdl_folder})
+string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" glut_version ${glut_folder})
 set(VORNAK_SDL2_FILE_VERSION ${sdl_version}.0)
 set(VORNAK_GLUT_FILE_VERSION ${glut_version}.0)
 # The product's version "2.98F" as file version numbers: F is the sixth
