@@ -227,3 +227,17 @@ board_status_extent()
     /usr/bin/convert "$image" -crop "400x26+$((GUI_WX + x))+$((GUI_WY + y - 20))" +repage txt:- 2>/dev/null \
         | grep -i -- "$color" | sed 's/^\([0-9]*\),.*/\1/' | sort -n | tail -n1
 }
+
+# Starts the program on a new plain game that both sides play here (the
+# computer stays out), with the view read for clicking.
+board_start_plain_game()
+{
+    gui_start "$@"
+    gui_wait_window
+    gui_wait_output $'\nZ \t black view toggle(2D)'
+    gui_key F2
+    gui_wait_output $'\nVornak V2.98f\n'
+    gui_key F10
+    BOARD_MODE=2
+    board_view
+}

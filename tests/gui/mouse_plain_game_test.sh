@@ -10,15 +10,7 @@ VORNAK=$1
 board_setup "$2"
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
-gui_key F2
-gui_wait_output $'\nVornak V2.98f\n'
-# The computer stays out: both sides are played here.
-gui_key F10
-BOARD_MODE=2
-board_view
+board_start_plain_game "$VORNAK"
 
 # Select and deselect; an empty square selects nothing. Neither is a move.
 board_click e2

@@ -66,14 +66,7 @@ click_box_button()
 }
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
-gui_key F2
-gui_wait_output $'\nVornak V2.98f\n'
-gui_key F10
-BOARD_MODE=2
-board_view
+board_start_plain_game "$VORNAK"
 for move in a2a4 h7h5 a4a5 h5h4 a5a6 h4h3 a6b7 h3g2; do
     board_move "$move"
 done
