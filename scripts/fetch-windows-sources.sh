@@ -7,7 +7,9 @@
 #
 #   fetch-windows-sources.sh DIR
 set -euo pipefail
-DIR=$1
+# Absolute: the checks below run from inside it.
+mkdir -p "$1"
+DIR=$(cd "$1" && pwd)
 
 present()
 {
@@ -19,7 +21,6 @@ present()
 }
 
 present && exit 0
-mkdir -p "$DIR"
 cd "$DIR"
 # A half-finished earlier attempt would leave a directory that apt-get
 # refuses to unpack over.
