@@ -86,8 +86,8 @@ const GLfloat* ComposeStatusLine(char* text, size_t size)
     POS_T* b = &state.position;
     SQ_T sel = state.selected;
     const GLfloat* color = color_green;
-    // The move record's own check mark is not set on a human's move; the
-    // position knows whether its side to move is in check.
+    // The last move's check mark, or the position's own flag: an edited or
+    // restored board may be in check with no move behind it.
     if (b->last_move.check || (b->flags & FLAG_IN_CHECK)) {
         color = color_red;
         snprintf(text, size, "%s",
