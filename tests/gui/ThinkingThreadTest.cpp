@@ -83,6 +83,18 @@ protected:
     }
     void Idle(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+    // The computer takes White for a long think (hard, a minute allowed) and
+    // is given time to start it.
+    void StartLongThink()
+    {
+        Read([] {
+            state.maxdepth = DIFF_HARD;
+            timers.timer_limit = 60;
+            return state.vornak = VORNAK_WHITE;
+        });
+        Idle(500);
+    }
+
     // Plays a human's move given in coordinates.
     static int Play(const char* coordinates)
     {
@@ -156,13 +168,7 @@ TEST_F(ThinkingThread, AutoplayPlaysBothSidesInBothGames)
 
 TEST_F(ThinkingThread, StoppingAbandonsTheSearchAndARestartMovesAgain)
 {
-    // A long think: hard, a minute allowed.
-    Read([] {
-        state.maxdepth = DIFF_HARD;
-        timers.timer_limit = 60;
-        return state.vornak = VORNAK_WHITE;
-    });
-    Idle(500);
+    StartLongThink();
     auto asked = Clock::now();
     Read([] {
         Clutch(0);
@@ -183,12 +189,7 @@ TEST_F(ThinkingThread, StoppingAbandonsTheSearchAndARestartMovesAgain)
 
 TEST_F(ThinkingThread, StopFlagCutsTheSearchShortAndItsMoveIsPlayed)
 {
-    Read([] {
-        state.maxdepth = DIFF_HARD;
-        timers.timer_limit = 60;
-        return state.vornak = VORNAK_WHITE;
-    });
-    Idle(500);
+    StartLongThink();
     Read([] { return state.stop_search = 1; });
     // Well within the minute the search was allowed.
     ASSERT_TRUE(WaitForPlies(1, 20));

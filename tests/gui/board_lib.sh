@@ -232,9 +232,7 @@ board_status_extent()
 # computer stays out), with the view read for clicking.
 board_start_plain_game()
 {
-    gui_start "$@"
-    gui_wait_window
-    gui_wait_output $'\nZ \t black view toggle(2D)'
+    gui_start_ready "$@"
     gui_key F2
     gui_wait_output $'\nVornak V2.98f\n'
     gui_key F10

@@ -17,9 +17,7 @@ check_board()
     local pieces=$1
     BOARD_MODE=3
     BOARD_MOVES=()
-    gui_start env VORNAK_TRACE_MENUS=1 "$VORNAK"
-    gui_wait_window
-    gui_wait_output $'\nZ \t black view toggle(2D)'
+    gui_start_ready env VORNAK_TRACE_MENUS=1 "$VORNAK"
     gui_key F10
     [ "$pieces" = mesh ] && gui_menu_expect 1 1
     board_view
@@ -35,9 +33,7 @@ check_board()
     board_expect_pixels "$GUI_TMP/edited.png" A1 A3 E3 C1
     board_move QLW:QL1-QL3
     board_expect_pixels "$GUI_TMP/moved.png" A1 A2 B1 B2 E1 A3 E3 C1 D7
-    gui_expect_running
-    gui_key q
-    gui_expect_exit 0
+    gui_quit
 }
 
 gui_begin

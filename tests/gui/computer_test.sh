@@ -6,9 +6,7 @@ source "$(dirname "$0")/lib.sh"
 VORNAK=$1
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 
 # The console from a byte offset on.
 console_from() { gui_console | tail -c +$(($1 + 1)); }

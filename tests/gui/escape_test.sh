@@ -4,9 +4,7 @@ source "$(dirname "$0")/lib.sh"
 VORNAK=$1
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 gui_key Escape
 gui_expect_exit 0
 gui_end

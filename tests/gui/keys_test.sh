@@ -22,21 +22,6 @@ gui_wait_output $'\n'"$HELP_END"
 # Offsets in the save file: the board's 64 cells, the ply count, settings.
 BOARD=60 MOVE_NUM=2248 WHEREIS=4 DMODE=4604 STIPPLE=4684 VORNAK_AT=4692 DEMO=28728
 
-# Waits until the console has one more line reading exactly the text than
-# before the keys were typed.
-key_expect()
-{
-    local line=$1 before i
-    shift
-    before=$(gui_count_lines "$line")
-    gui_key "$@"
-    for i in $(seq 300); do
-        [ "$(gui_count_lines "$line")" -gt "$before" ] && return 0
-        sleep 0.05
-    done
-    gui_fail "keys $* did not print '$line'"
-}
-
 save()
 {
     key_expect "Saving vornak.sav ...complete" alt+s
@@ -185,7 +170,5 @@ key_expect "Vornak V2.98f" F2
 save
 [ "$(saved_int $DMODE)" = 2 ] || gui_fail "F2: mode $(saved_int $DMODE)"
 
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_quit
 gui_end

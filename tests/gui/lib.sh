@@ -284,6 +284,32 @@ gui_expect_running()
     gui_alive "$PROG_PID" || gui_fail "the program is no longer running"
 }
 
+# Starts the program and waits for its window and the end of its key help.
+gui_start_ready()
+{
+    gui_start "$@"
+    gui_wait_window
+    gui_wait_output $'\nZ \t black view toggle(2D)'
+}
+
+# The program, still running, quits on Q with status 0.
+gui_quit()
+{
+    gui_expect_running
+    gui_key q
+    gui_expect_exit 0
+}
+
+# With VORNAK_SCREENSHOT set, the window's picture is written there (how the
+# screenshots under docs/ are made).
+gui_keep_window_shot()
+{
+    [ -n "${VORNAK_SCREENSHOT:-}" ] || return 0
+    gui_screenshot "$GUI_TMP/full.png"
+    gui_window_origin
+    /usr/bin/convert "$GUI_TMP/full.png" -crop "800x800+$GUI_WX+$GUI_WY" +repage "$VORNAK_SCREENSHOT"
+}
+
 # Screenshot of the whole screen.
 gui_screenshot()
 {

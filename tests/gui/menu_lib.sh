@@ -117,18 +117,36 @@ gui_count_lines()
     gui_console | grep -cxF -- "$1"
 }
 
-# Chooses an entry and waits for one more trace line of that entry.
-gui_menu_expect()
+# Whether the console comes to have more lines reading exactly the text
+# than the count given, within fifteen seconds.
+gui_wait_more_lines()
 {
-    local before i line
-    before=$(gui_count_lines "$(gui_menu_trace_of "$@")")
-    gui_menu "$@"
-    line=${GUI_MENU_TRACE#$'\n'}
-    for i in $(seq 200); do
+    local line=$1 before=$2 i
+    for i in $(seq 300); do
         [ "$(gui_count_lines "$line")" -gt "$before" ] && return 0
         sleep 0.05
     done
-    gui_fail "the choice $* did not reach the program (no '$line')"
+    return 1
+}
+
+# Types the keys and waits for one more console line reading exactly the text.
+key_expect()
+{
+    local line=$1 before
+    shift
+    before=$(gui_count_lines "$line")
+    gui_key "$@"
+    gui_wait_more_lines "$line" "$before" || gui_fail "keys $* did not print '$line'"
+}
+
+# Chooses an entry and waits for one more trace line of that entry.
+gui_menu_expect()
+{
+    local before line
+    before=$(gui_count_lines "$(gui_menu_trace_of "$@")")
+    gui_menu "$@"
+    line=${GUI_MENU_TRACE#$'\n'}
+    gui_wait_more_lines "$line" "$before" || gui_fail "the choice $* did not reach the program (no '$line')"
 }
 
 # The trace line a path of indices gives, without choosing it.

@@ -10,25 +10,9 @@ VORNAK=$1
 
 gui_require od
 gui_begin
-gui_start env PATH=/nonexistent VORNAK_TRACE_MENUS=1 "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready env PATH=/nonexistent VORNAK_TRACE_MENUS=1 "$VORNAK"
 
 DMODE=4604 RULES=4688 VORNAK_AT=4692 MAXDEPTH=4700 DEMO=28728
-
-# One more console line reading exactly the text, after the keys.
-key_expect()
-{
-    local line=$1 before i
-    shift
-    before=$(gui_count_lines "$line")
-    gui_key "$@"
-    for i in $(seq 300); do
-        [ "$(gui_count_lines "$line")" -gt "$before" ] && return 0
-        sleep 0.05
-    done
-    gui_fail "keys $* did not print '$line'"
-}
 
 saved()
 {

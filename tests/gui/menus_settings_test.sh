@@ -10,25 +10,10 @@ VORNAK=$1
 
 gui_require od
 gui_begin
-gui_start env PATH=/nonexistent VORNAK_TRACE_MENUS=1 "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready env PATH=/nonexistent VORNAK_TRACE_MENUS=1 "$VORNAK"
 
 BOARD=60 MOVE_NUM=2248 SPREAD=4680 STIPPLE=4684 RULES=4688 VORNAK_AT=4692 NOTATION=4696 MAXDEPTH=4700
 PROJECTION=4708
-
-key_expect()
-{
-    local line=$1 before i
-    shift
-    before=$(gui_count_lines "$line")
-    gui_key "$@"
-    for i in $(seq 300); do
-        [ "$(gui_count_lines "$line")" -gt "$before" ] && return 0
-        sleep 0.05
-    done
-    gui_fail "keys $* did not print '$line'"
-}
 
 save() { key_expect "Saving vornak.sav ...complete" alt+s; }
 
@@ -137,7 +122,5 @@ save
 cells=$(od -An -t d4 -j $BOARD -N 256 "$GUI_WORK/vornak.sav" | tr -s ' \n' '\n' | grep -c '^-\?[1-9]')
 [ "$cells" = 32 ] || gui_fail "the new game has $cells pieces"
 
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_quit
 gui_end

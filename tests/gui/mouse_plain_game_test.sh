@@ -44,12 +44,6 @@ for _ in $(seq 40); do
 done
 [ "${width:-0}" -ge 120 ] || gui_fail "the red status line is $width pixels wide: not CHECKMATE"
 [ "$(board_logged_moves)" -eq 7 ] || gui_fail "moves logged: $(board_logged_moves), expected 7"
-if [ -n "${VORNAK_SCREENSHOT:-}" ]; then
-    gui_screenshot "$GUI_TMP/full.png"
-    gui_window_origin
-    /usr/bin/convert "$GUI_TMP/full.png" -crop "800x800+$GUI_WX+$GUI_WY" +repage "$VORNAK_SCREENSHOT"
-fi
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_keep_window_shot
+gui_quit
 gui_end

@@ -89,7 +89,5 @@ gui_wait_output $'\n5. ... gxRh1B'
 no_promotion_box || gui_fail "a second promotion box after Return"
 [ "$(board_logged_moves)" -eq 10 ] || gui_fail "moves logged: $(board_logged_moves), expected 10"
 
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_quit
 gui_end

@@ -13,9 +13,7 @@ refused_pawn() { board_click E6; board_click E4; }
 refused_board() { board_click_post KLB; board_click KL5; }
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 board_restore_edited A2 B2 B1
 board_view
 
@@ -36,12 +34,6 @@ gui_expect_in_order $'\nselected KL black' $'\nPanic: MouseButton'
 board_expect_pixels "$GUI_TMP/refused.png" E6 E4 A7 A1
 # Black can still move.
 board_move E6E5
-if [ -n "${VORNAK_SCREENSHOT:-}" ]; then
-    gui_screenshot "$GUI_TMP/full.png"
-    gui_window_origin
-    /usr/bin/convert "$GUI_TMP/full.png" -crop "800x800+$GUI_WX+$GUI_WY" +repage "$VORNAK_SCREENSHOT"
-fi
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_keep_window_shot
+gui_quit
 gui_end

@@ -8,9 +8,7 @@ VORNAK=$1
 
 gui_require zenity stat
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 
 gui_key alt+s
 gui_wait_output $'\nSaving vornak.sav ...complete'

@@ -22,9 +22,7 @@ endsolid $kind
 STL
 done
 
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 
 # Nine lines per file: the reader counts from 4.
 gui_expect_in_order \

@@ -6,9 +6,7 @@ source "$(dirname "$0")/lib.sh"
 VORNAK=$1
 
 gui_begin
-gui_start "$VORNAK"
-gui_wait_window
-gui_wait_output $'\nZ \t black view toggle(2D)'
+gui_start_ready "$VORNAK"
 
 # F5 before any favourite view was stored falls back to the default view.
 gui_key Up g F5 g
@@ -44,7 +42,5 @@ gui_wait_output $'\ndifficulty : EASY\ndifficulty : MED\ndifficulty : HARD'
 
 gui_key e e
 gui_wait_output $'\nEval ON\nEval OFF'
-gui_expect_running
-gui_key q
-gui_expect_exit 0
+gui_quit
 gui_end

@@ -119,12 +119,7 @@ w_answer '^Vornak Setup$' Return
 sleep 1
 [ "$(w_count '^page shortcuts')" = 0 ] || w_fail "an empty destination was accepted"
 w_click browse
-for i in $(seq 50); do
-    PICKER=$(xdotool search --name '^Browse for Folder$' 2>/dev/null | head -1)
-    [ -n "$PICKER" ] && break
-    sleep 0.2
-done
-[ -n "$PICKER" ] || w_fail "the folder picker did not open"
+PICKER=$(w_find_window '^Browse for Folder$' 10) || w_fail "the folder picker did not open"
 sleep 1
 eval "$(xwininfo -id "$PICKER" | awk '/Absolute upper-left X/ {print "PX=" $4} /Absolute upper-left Y/ {print "PY=" $4}')"
 # "Documents" in the tree, then OK.

@@ -129,16 +129,23 @@ w_click()
     xdotool mousemove $xy click 1
 }
 
+# The newest window with that title, waited for up to `limit` seconds.
+w_find_window()  # title-pattern limit
+{
+    local i wid
+    for i in $(seq $(($2 * 5))); do
+        wid=$(xdotool search --name "$1" 2>/dev/null | tail -1)
+        [ -n "$wid" ] && { echo "$wid"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
 # Answers the newest window of that title with a key (message boxes: y, n, Return).
 w_answer()
 {
-    local title=$1 key=$2 wid="" i
-    for i in $(seq 100); do
-        wid=$(xdotool search --name "$title" 2>/dev/null | tail -1)
-        [ -n "$wid" ] && break
-        sleep 0.2
-    done
-    [ -n "$wid" ] || w_fail "no window '$title'"
+    local title=$1 key=$2 wid
+    wid=$(w_find_window "$title" 20) || w_fail "no window '$title'"
     sleep 0.5
     xdotool windowfocus --sync "$wid" key "$key"
 }

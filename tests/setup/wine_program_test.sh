@@ -22,18 +22,6 @@ TITLE='^Vornak 2\.98f$'
 SAVE_SIZE=28732  # bytes of a save file in the current layout
 SHOT="$W_TMP/shot.png"
 
-# The newest window with that title, waited for up to `limit` seconds.
-find_window()  # title-pattern limit
-{
-    local i wid
-    for i in $(seq $(($2 * 5))); do
-        wid=$(xdotool search --name "$1" 2>/dev/null | tail -1)
-        [ -n "$wid" ] && { echo "$wid"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
-
 # Checks that the window shows the board: a good part of it is not black,
 # and something in it is bright (the light pieces and the status text).
 check_board_drawn()  # window-id what
@@ -132,11 +120,11 @@ UKEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vornak'
 w_log "installation: ok"
 
 # --- 4. The program as setup started it -----------------------------------------
-STARTED=$(find_window "$TITLE" 90) || w_fail "the program setup started shows no window"
+STARTED=$(w_find_window "$TITLE" 90) || w_fail "the program setup started shows no window"
 check_board_drawn "$STARTED" "started by setup"
 # A console program started from the desktop gets its console window beside
 # the board, titled with the program's path.
-CONSOLE=$(find_window '^C:\\Program Files\\Vornak\\vornak\.exe$' 30) || w_fail "no console window beside the board"
+CONSOLE=$(w_find_window '^C:\\Program Files\\Vornak\\vornak\.exe$' 30) || w_fail "no console window beside the board"
 activate "$STARTED"
 xdotool key q
 window_gone "$STARTED" 30 || w_fail "the program setup started did not close on Q"
@@ -154,7 +142,7 @@ done
 grep -q '^HashTableInit' "$W_LOG" || w_fail "no HashTableInit line"
 grep -q '^Vornak V2\.98f' "$W_LOG" || w_fail "no banner"
 grep -qP '^Q \t quit' "$W_LOG" || w_fail "no key help"
-WID=$(find_window "$TITLE" 60) || w_fail "the installed program shows no window"
+WID=$(w_find_window "$TITLE" 60) || w_fail "the installed program shows no window"
 check_board_drawn "$WID" "installed program"
 activate "$WID"
 
@@ -169,7 +157,7 @@ for i in $(seq 150); do [ "$(w_count '^Saving vornak\.sav \.\.\.complete')" = 2 
 
 # The common save dialog: a name typed without extension gets ".sav".
 xdotool key s
-DIALOG=$(find_window '^Save game$' 30) || w_fail "no save dialog"
+DIALOG=$(w_find_window '^Save game$' 30) || w_fail "no save dialog"
 sleep 1
 xdotool windowfocus --sync "$DIALOG" type game2
 xdotool key Return
@@ -179,7 +167,7 @@ w_wait_line '^Saving .*\\game2\.sav \.\.\.complete' 30
 # The open dialog, then the fixed name: both restore.
 activate "$WID"
 xdotool key r
-DIALOG=$(find_window '^Restore game$' 30) || w_fail "no restore dialog"
+DIALOG=$(w_find_window '^Restore game$' 30) || w_fail "no restore dialog"
 sleep 1
 xdotool windowfocus --sync "$DIALOG" type game2.sav
 xdotool key Return
