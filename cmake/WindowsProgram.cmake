@@ -42,6 +42,9 @@ set(VORNAK_GLUT_FILE_VERSION ${glut_version}.0)
 # The product's version "2.98F" as file version numbers: F is the sixth
 # letter.
 set(VORNAK_FILE_VERSION 2.98.0.6)
+# One fixed time for every shipped file, so that a rebuild packs the same
+# installer.
+set(VORNAK_FILE_TIME "2026-12-07 12:00:00")
 
 set(deps ${CMAKE_BINARY_DIR}/windows-deps)
 set(deps_args -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw64.cmake

@@ -19,6 +19,7 @@ PROG_PID=""       # the program; also the id of its process group
 PROG_PGID=""
 PROG_STATUS=""    # exit status once the program has been reaped
 GUI_WID=""        # the program's window
+GUI_START_ARGS=() # how the program was started, for a second start
 
 GUI_WINDOW_NAME='^Vornak 2\.98f$'
 GUI_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -173,8 +174,6 @@ gui_begin()
 }
 
 # Runs the program in GUI_WORK in a process group of its own.
-GUI_START_ARGS=()
-
 gui_start()
 {
     GUI_START_ARGS=("$@")

@@ -90,18 +90,19 @@ w_start()
     W_PID=$!
 }
 
-w_wait_line()
+# Waits until `want` lines (default one) of the trace match the pattern.
+w_wait_line()  # pattern [limit] [want]
 {
-    local pattern=$1 limit=${2:-60} i
+    local pattern=$1 limit=${2:-60} want=${3:-1} i
     for i in $(seq $((limit * 5))); do
-        grep -qE -- "$pattern" "$W_LOG" && return 0
+        [ "$(w_count "$pattern")" -ge "$want" ] && return 0
         if ! kill -0 "$W_PID" 2>/dev/null; then
-            grep -qE -- "$pattern" "$W_LOG" && return 0
-            w_fail "program ended before '$pattern'"
+            [ "$(w_count "$pattern")" -ge "$want" ] && return 0
+            w_fail "program ended before $want of '$pattern'"
         fi
         sleep 0.2
     done
-    w_fail "no '$pattern' within ${limit}s"
+    w_fail "not $want of '$pattern' within ${limit}s"
 }
 
 # Lines of the trace so far that match.

@@ -26,7 +26,7 @@ SHOT="$W_TMP/shot.png"
 # and something in it is bright (the light pieces and the status text).
 check_board_drawn()  # window-id what
 {
-    local x y w h lit brightest i
+    local x y w h lit brightest i drawn=""
     # The first frames may be late on a busy machine.
     for i in $(seq 20); do
         eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "x=" $4}
@@ -36,11 +36,11 @@ check_board_drawn()  # window-id what
             -format '%[fx:mean]' info:)
         brightest=$(/usr/bin/convert "$SHOT" -crop "${w}x${h}+${x}+${y}" +repage -colorspace gray \
             -format '%[fx:maxima]' info:)
-        awk -v l="$lit" -v b="$brightest" 'BEGIN { exit !(l > 0.03 && b > 0.6) }' && break
+        awk -v l="$lit" -v b="$brightest" 'BEGIN { exit !(l > 0.03 && b > 0.6) }' && { drawn=1; break; }
         sleep 1
     done
     w_log "$2: ${w}x${h} window, lit fraction $lit, brightest $brightest"
-    awk -v l="$lit" -v b="$brightest" 'BEGIN { exit !(l > 0.03 && b > 0.6) }' ||
+    [ -n "$drawn" ] ||
         w_fail "$2: the window does not show the board (lit fraction $lit, brightest $brightest)"
 }
 
@@ -150,7 +150,7 @@ activate "$WID"
 xdotool key alt+s
 w_wait_line '^Saving vornak\.sav \.\.\.complete' 30
 xdotool key alt+s
-for i in $(seq 150); do [ "$(w_count '^Saving vornak\.sav \.\.\.complete')" = 2 ] && break; sleep 0.2; done
+w_wait_line '^Saving vornak\.sav \.\.\.complete' 30 2
 [ "$(w_count '^Saving vornak\.sav \.\.\.complete')" = 2 ] || w_fail "saving over an existing save failed"
 [ "$(stat -c %s "$DEST/vornak.sav")" = $SAVE_SIZE ] || w_fail "vornak.sav has $(stat -c %s "$DEST/vornak.sav") bytes"
 [ -z "$(find "$DEST" -name 'vornak.sav.*')" ] || w_fail "a temporary save file is left"
@@ -175,7 +175,7 @@ xdotool key Return
 w_wait_line 'complete!' 30
 activate "$WID"
 xdotool key alt+r
-for i in $(seq 150); do [ "$(w_count 'complete!')" = 2 ] && break; sleep 0.2; done
+w_wait_line 'complete!' 30 2
 [ "$(w_count 'complete!')" = 2 ] || w_fail "vornak.sav was not restored"
 [ "$(w_count '^Restore game \.\.\.')" = 2 ] || w_fail "not two restores"
 grep -q 'failed!' "$W_LOG" && w_fail "a restore failed"
