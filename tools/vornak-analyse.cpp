@@ -7,6 +7,7 @@
 #include "movegen/movegen.h"
 #include "record/record.h"
 #include "search/search.h"
+#include "ToolArgs.h"
 
 #include <chrono>
 #include <cstdio>
@@ -23,6 +24,8 @@ double Seconds() { return std::chrono::duration<double>(std::chrono::steady_cloc
 // The principal variation as the table remembers it.
 std::string PrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
 {
+    if (IsZeroMove(first))
+        return "";
     std::string pv = CoordinateMove(first);
     POS_T pos = *root;
     MOVE_T m = *first;
@@ -34,13 +37,15 @@ std::string PrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
         pos = next;
         pos.oldb = nullptr;
         HASHENTRY_T* e = hash_c.FetchHash(&pos);
-        if (!e || !(e->from || e->to))
+        MOVE_T want;
+        if (!e || !HashEntryMove(&pos, e, &want))
             break;
         std::vector<MOVE_T> legal;
         LegalChoices(&pos, &legal);
         bool found = false;
         for (const MOVE_T& l : legal)
-            if (l.from == e->from && l.to == e->to && !found) {
+            if (l.from == want.from && l.to == want.to && l.piece_moving == want.piece_moving && !found &&
+                (!IsPromotionSymbol(l.move_symbol) || l.move_symbol == want.move_symbol)) {
                 m = l;
                 found = true;
             }
@@ -81,7 +86,7 @@ ETYPE_T Analyse(POS_T* root, unsigned long seconds, MOVE_T* best)
     move_timer.timer_limit = seconds;
     move_timer.TimerStart();
     started = std::chrono::steady_clock::now();
-    return Search(&copy, best);
+    return Search(&copy, best, state.maxdepth);
 }
 
 int Bench()
@@ -120,39 +125,76 @@ int Bench()
     return 0;
 }
 
+const char USAGE[] = "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS] '<position>'\n"
+                     "       vornak-analyse --bench\n";
+
+int Usage()
+{
+    fputs(USAGE, stderr);
+    return 2;
+}
+
+// Whether the side to move has no legal move, and then whether it is mated.
+bool GameOver(POS_T* b, bool* mated)
+{
+    std::vector<MOVE_T> legal;
+    if (LegalChoices(b, &legal))
+        return false;
+    const PS_T& king = b->pieces[IsWhitesMove(b) ? W_KING_SLOT : B_KING_SLOT];
+    *mated = king.pos < 64 && (b->topieces[king.pos] & (IsWhitesMove(b) ? BLACK_SLOTS : WHITE_SLOTS));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IOLBF, 0);
-    printf("\n");
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
-    unsigned long seconds = 5;
+    unsigned long long seconds = 5;
     std::vector<std::string> args;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
-        if (a == "--rules" && i + 1 < argc) {
-            std::string r = argv[++i];
-            state.rules = r == "tournament" ? RULES_TOURNAMENT : RULES_TDCL;
-        } else if (a == "--depth" && i + 1 < argc) {
-            state.maxdepth = atoi(argv[++i]) + 1;  // iterations stop before the limit
-        } else if (a == "--time" && i + 1 < argc) {
-            seconds = strtoul(argv[++i], nullptr, 10);
+        bool has_value = i + 1 < argc;
+        unsigned long long n;
+        if (a == "--help" || a == "-h") {
+            fputs(USAGE, stdout);
+            return 0;
+        } else if ((a == "--rules" || a == "--depth" || a == "--time") && !has_value) {
+            fprintf(stderr, "vornak-analyse: %s needs a value\n", a.c_str());
+            return Usage();
+        } else if (a == "--rules") {
+            if (!(state.rules = ToolRules("vornak-analyse", argv[++i])))
+                return Usage();
+        } else if (a == "--depth") {
+            if (!ToolNumber("vornak-analyse", "--depth", argv[++i], 1, MAX_SEARCH_PLY - 1, &n))
+                return Usage();
+            state.maxdepth = (int)n + 1;  // iterations stop before the limit
+        } else if (a == "--time") {
+            if (!ToolNumber("vornak-analyse", "--time", argv[++i], 1, 86400, &n))
+                return Usage();
+            seconds = n;
         } else if (a == "--bench") {
             return Bench();
+        } else if (ToolIsOption(a)) {
+            fprintf(stderr, "vornak-analyse: unknown option %s\n", a.c_str());
+            return Usage();
         } else {
             args.push_back(a);
         }
     }
-    if (args.size() != 1) {
-        fprintf(stderr, "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS] '<position>'\n"
-                        "       vornak-analyse --bench\n");
-        return 2;
-    }
+    if (args.size() != 1)
+        return Usage();
     POS_T* b = new POS_T;
     if (!Prepare(args[0], b))
         return 2;
+    bool mated;
+    if (GameOver(b, &mated)) {
+        printf("no legal move: %s\n", mated ? "checkmate" : "stalemate");
+        delete b;
+        return 0;
+    }
     search_iteration_hook = ShowIteration;
     MOVE_T best;
     Analyse(b, seconds, &best);

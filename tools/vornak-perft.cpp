@@ -4,6 +4,7 @@
 #include "movegen/movegen.h"
 #include "makemove/makemove.h"
 #include "record/record.h"
+#include "ToolArgs.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,12 +17,17 @@
 
 namespace {
 
+const char USAGE[] =
+    "usage: vornak-perft [--rules tournament|tdcl] [--divide] '<position>' <depth>\n"
+    "       vornak-perft [--rules tournament|tdcl] --epd FILE [--max-nodes N]\n"
+    "       vornak-perft --bench\n";
+
+// Deeper trees would take years; the bound keeps the recursion's stack small.
+const unsigned long long MAX_PERFT_DEPTH = 30;
+
 int Usage()
 {
-    fprintf(stderr,
-            "usage: vornak-perft [--rules tournament|tdcl] [--divide] '<position>' <depth>\n"
-            "       vornak-perft [--rules tournament|tdcl] --epd FILE [--max-nodes N]\n"
-            "       vornak-perft --bench\n");
+    fputs(USAGE, stderr);
     return 2;
 }
 
@@ -70,6 +76,11 @@ int RunEpd(const char* file, uint64_t max_nodes)
                 continue;
             if (want > max_nodes)
                 continue;
+            if (depth < 0 || (unsigned long long)depth > MAX_PERFT_DEPTH) {
+                failed++;
+                printf("FAIL %s depth %d: out of range (0 to %llu)\n", fen.c_str(), depth, MAX_PERFT_DEPTH);
+                continue;
+            }
             uint64_t got = Perft(b, depth);
             if (got == want) {
                 passed++;
@@ -87,20 +98,23 @@ int RunEpd(const char* file, uint64_t max_nodes)
 
 int RunBench()
 {
+    const char* tri_start =
+        "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
     struct Case {
         const char* name;
         const char* position;
         int depth;
+        int rules;
     } cases[] = {
-        {"plain start", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5},
-        {"kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4},
-        {"tri-dimensional start",
-         "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb",
-         4},
+        {"plain start", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 6, RULES_TDCL},
+        {"kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4, RULES_TDCL},
+        {"tri-dimensional, TDCL", tri_start, 5, RULES_TDCL},
+        {"tri-dimensional, tournament", tri_start, 5, RULES_TOURNAMENT},
     };
     uint64_t total = 0;
     double total_time = 0;
     for (const Case& c : cases) {
+        state.rules = c.rules;
         POS_T* b = new POS_T;
         if (!Load(c.position, b))
             return 2;
@@ -109,7 +123,7 @@ int RunBench()
         double s = Seconds(t0);
         total += n;
         total_time += s;
-        printf("%-22s depth %d  nodes %12llu  time %7.2f s  %10.0f nodes/s\n", c.name, c.depth,
+        printf("%-28s depth %d  nodes %12llu  time %7.2f s  %10.0f nodes/s\n", c.name, c.depth,
                (unsigned long long)n, s, n / (s > 0 ? s : 1e-9));
         delete b;
     }
@@ -123,32 +137,35 @@ int RunBench()
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IOLBF, 0);
-    printf("\n");  // ends the table's start-up line, so results stand on lines of their own
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     bool divide = false;
     const char* epd = nullptr;
-    uint64_t max_nodes = ~0ULL;
+    unsigned long long max_nodes = ~0ULL;
     std::vector<std::string> args;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
-        if (a == "--rules" && i + 1 < argc) {
-            std::string r = argv[++i];
-            if (r == "tournament")
-                state.rules = RULES_TOURNAMENT;
-            else if (r == "tdcl")
-                state.rules = RULES_TDCL;
-            else
+        bool has_value = i + 1 < argc;
+        if (a == "--help" || a == "-h") {
+            fputs(USAGE, stdout);
+            return 0;
+        } else if ((a == "--rules" || a == "--epd" || a == "--max-nodes") && !has_value) {
+            fprintf(stderr, "vornak-perft: %s needs a value\n", a.c_str());
+            return Usage();
+        } else if (a == "--rules") {
+            if (!(state.rules = ToolRules("vornak-perft", argv[++i])))
                 return Usage();
         } else if (a == "--divide") {
             divide = true;
-        } else if (a == "--epd" && i + 1 < argc) {
+        } else if (a == "--epd") {
             epd = argv[++i];
-        } else if (a == "--max-nodes" && i + 1 < argc) {
-            max_nodes = strtoull(argv[++i], nullptr, 10);
+        } else if (a == "--max-nodes") {
+            if (!ToolNumber("vornak-perft", "--max-nodes", argv[++i], 0, ~0ULL, &max_nodes))
+                return Usage();
         } else if (a == "--bench") {
             return RunBench();
-        } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+        } else if (ToolIsOption(a)) {
+            fprintf(stderr, "vornak-perft: unknown option %s\n", a.c_str());
             return Usage();
         } else {
             args.push_back(a);
@@ -158,9 +175,10 @@ int main(int argc, char** argv)
         return RunEpd(epd, max_nodes);
     if (args.size() != 2)
         return Usage();
-    int depth = atoi(args[1].c_str());
-    if (depth < 0)
+    unsigned long long depth_arg;
+    if (!ToolNumber("vornak-perft", "the depth", args[1].c_str(), 0, MAX_PERFT_DEPTH, &depth_arg))
         return Usage();
+    int depth = (int)depth_arg;
     POS_T* b = new POS_T;
     if (!Load(args[0], b))
         return 2;

@@ -230,7 +230,7 @@ void Think()
     move_timer.TimerStart();
     MOVE_T best;
     ZeroMove(&best);
-    Search(root.get(), &best);
+    Search(root.get(), &best, state.maxdepth);
     state.vornak = VORNAK_OFF;
     if (PendingStop())
         return;

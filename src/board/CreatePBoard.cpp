@@ -1,6 +1,7 @@
 // Rebuilding the piece list and everything derived from a bare board: after
 // set-up, editing, undo, replay and text positions.
 #include "board/board.h"
+#include "eval/eval.h"
 #include "hash/hash.h"
 
 #include <algorithm>
@@ -147,6 +148,9 @@ int CreatePBoard(POS_T* b)
     b->hash2 ^= board_key2;
     if (!RegenToPieces(b))
         return 0;
+    // A position set up for a game carries its evaluation, as one reached
+    // by a move in the game does.
+    Evaluate(b, NO_VALUE, 2);
     // Whether the side to move stands in check is known only from the maps.
     const PS_T& king = b->pieces[IsWhitesMove(b) ? W_KING_SLOT : B_KING_SLOT];
     b->flags &= ~FLAG_IN_CHECK;

@@ -1,6 +1,5 @@
 // Recomputing the attack maps of a position from its piece list.
 #include "board/board.h"
-#include "eval/eval.h"
 #include "movegen/movegen.h"
 
 #include <cstring>
@@ -21,7 +20,8 @@ int RegenToPieces(POS_T* b)
     }
     AlignAttackBoards(b);
     b->flags &= ~(0x4000u | 0x10000000u);
+    // Every cached piece score is stale; the evaluation renews them when a
+    // score is asked for, not here: perft and legality checks need none.
     b->piece_change = b->material_mask;
-    Evaluate(b, NO_VALUE, state.maxdepth);
     return 1;
 }

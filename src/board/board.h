@@ -37,6 +37,36 @@ typedef int32_t ETYPE_T;
 
 const ETYPE_T NO_VALUE = 405000;
 
+// The search's infinite bound, and the score of being mated.
+const ETYPE_T INFINITE_SCORE = 400000;
+// Scores beyond MATE_BOUND are mates: a node whose side to move mates on its
+// next move scores MATE_IN_ONE, one that is mated scores -INFINITE_SCORE, and
+// each ply on the way back up moves a mate score one point toward zero. At
+// the root a mate in N is INFINITE_SCORE + 1 - 2N.
+const ETYPE_T MATE_IN_ONE = INFINITE_SCORE - 1;
+const ETYPE_T MATE_BOUND = 399872;
+inline bool IsMateScore(ETYPE_T v) { return v > MATE_BOUND || v < -MATE_BOUND; }
+// Plies from the root to the end of the mate that a root score announces.
+inline int MatePlies(ETYPE_T v) { return INFINITE_SCORE - (v < 0 ? -v : v); }
+
+inline ETYPE_T MateAdjustIn(ETYPE_T testv)
+{
+    if (testv > MATE_BOUND && testv <= MATE_IN_ONE)
+        return testv + 1;
+    if (testv < -MATE_BOUND && testv >= -MATE_IN_ONE)
+        return testv - 1;
+    return testv;
+}
+inline ETYPE_T MateAdjustOut(ETYPE_T v)
+{
+    if (v > MATE_BOUND)
+        return v - 1;
+    if (v < -MATE_BOUND)
+        return v + 1;
+    return v;
+}
+
+
 struct PS_T {
     int p;     // piece code; 0 marks an empty slot
     SQ_T pos;  // square; kept after a capture
@@ -60,6 +90,9 @@ struct MOVE_T {
     char move_symbol;
     char check;
 };
+
+// The symbols of a promotion that names its piece.
+inline bool IsPromotionSymbol(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N'; }
 
 // Every move list in the program holds at most this many moves. Tri-dimensional
 // positions with nine queens reach about 350 legal moves, so this leaves ample
@@ -130,6 +163,12 @@ struct HASHENTRY_T {
     uint32_t to;
     uint32_t tag;
     uint8_t move_num;
+    // The rest of the stored move, which from and to alone leave open: the
+    // board that moves (AB_E) or 0 for a piece, and the generator's symbol
+    // (castling 'S'/'L', en passant, the piece a promotion makes). Kept in
+    // memory only; save files hold the fields above.
+    uint8_t board_moving;
+    char symbol;
 };
 
 // ---------------------------------------------------------------- position
@@ -290,12 +329,15 @@ inline ETYPE_T emin(ETYPE_T a, ETYPE_T b) { return a < b ? a : b; }
 inline ETYPE_T emax(ETYPE_T a, ETYPE_T b) { return a > b ? a : b; }
 inline ETYPE_T flip(ETYPE_T v) { return 1 - v; }
 void invert(ETYPE_T* p1, const ETYPE_T* p2);
-int BitCount(uint32_t x);
+// Bit counts and scans of the slot masks, on every node's path: inline.
+inline int BitCount(uint32_t x) { return __builtin_popcount(x); }
 extern unsigned char pop_count[256];
-int PopCount16(uint32_t x);
-int PopCount32(uint32_t x);
-int FFOne(uint32_t mask);
-int FLOne(uint32_t mask);
+inline int PopCount16(uint32_t x) { return __builtin_popcount(x & 0xFFFF); }
+inline int PopCount32(uint32_t x) { return __builtin_popcount(x); }
+// Lowest set bit (27 for an empty mask, as the table scan always gave);
+// highest set bit (-1 for an empty mask).
+inline int FFOne(uint32_t mask) { return mask ? __builtin_ctz(mask) : 27; }
+inline int FLOne(uint32_t mask) { return mask ? 31 - __builtin_clz(mask) : -1; }
 int CornerDistance(SQ_T sq);
 int EmptyLine(POS_T* b, SQ_T sq1, SQ_T sq2);
 void InitMove(MOVE_T* move, int piece_moving, SQ_T from, SQ_T to, int value, char move_symbol, char check);

@@ -27,7 +27,8 @@ void EstimateChildKeys(POS_T* b, const MOVE_T* m)
 int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v,
                          MOVE_T* m1)
 {
-    ETYPE_T child_test = flip(testv);
+    // The child's own test, as the search would put it there.
+    ETYPE_T child_test = MateAdjustIn(flip(testv));
     int cutoff = 0;
     std::unique_ptr<POS_T> child(new POS_T);
     for (int i = 0; i < num_moves; i++) {
@@ -47,9 +48,9 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
         MOVE_T made = *m;
         if (!DoMove(child.get(), b, &made) || CheckRepetition(child.get(), 1))
             continue;
-        if (CheckHash2(child.get(), depth - 1, child_test, &w) && (!cutoff || -w > *v)) {
+        if (CheckHash2(child.get(), depth - 1, child_test, &w) && (!cutoff || -MateAdjustOut(w) > *v)) {
             cutoff = 1;
-            *v = -w;
+            *v = -MateAdjustOut(w);
             if (m1)
                 *m1 = *m;
         }

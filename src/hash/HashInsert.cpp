@@ -56,11 +56,15 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
         t->hash1 = b->hash1;
         t->hash2 = b->hash2;
         t->from = t->to = 0;
+        t->board_moving = 0;
+        t->symbol = 0;
     }
     if (lower) {
         if (move) {
             t->from = move->from;
             t->to = move->to;
+            t->board_moving = AbIndex(move->piece_moving) >= 0 ? (uint8_t)move->piece_moving : 0;
+            t->symbol = move->move_symbol;
         }
         int old_depth = t->depth_low;
         t->depth_low = (uint8_t)depth;

@@ -5,10 +5,28 @@
 #include <cstdio>
 
 namespace {
-// A bound decides the test when it is deep enough and on the right side.
-bool UpperDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv) { return e->depth_high >= depth && e->high < testv; }
-bool LowerDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv) { return e->depth_low >= depth && e->low >= testv; }
+// A bound decides the test when it is deep enough and on the right side. A
+// test for a mate is searched without the reductions that ordinary tests
+// make, so only a bound that is itself a mate score decides it.
+bool Comparable(ETYPE_T bound, ETYPE_T testv) { return !IsMateScore(testv) || IsMateScore(bound); }
+bool UpperDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv)
+{
+    return e->depth_high >= depth && e->high < testv && Comparable(e->high, testv);
+}
+bool LowerDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv)
+{
+    return e->depth_low >= depth && e->low >= testv && Comparable(e->low, testv);
+}
 }  // namespace
+
+int HashEntryMove(const POS_T* b, const HASHENTRY_T* e, MOVE_T* move)
+{
+    if (e->from > 63 || e->to > 63 || !(e->from || e->to))
+        return 0;
+    int piece = e->board_moving ? e->board_moving : b->board[e->from];
+    InitMove(move, piece, e->from, e->to, 0, e->symbol ? e->symbol : 'G', 0);
+    return 1;
+}
 
 int HASH_C::Decided(int depth, ETYPE_T found, ETYPE_T* v)
 {
@@ -26,12 +44,8 @@ int HASH_C::CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* mo
             hash_misses++;
         return 0;
     }
-    if (move) {
-        if (e->from < 64 && (e->from || e->to))
-            InitMove(move, b->board[e->from], e->from, e->to, 0, 'G', 0);
-        else
-            ZeroMove(move);
-    }
+    if (move && !HashEntryMove(b, e, move))
+        ZeroMove(move);
     if (UpperDecides(e, depth, testv))
         return Decided(depth, e->high, v);
     if (LowerDecides(e, depth, testv))

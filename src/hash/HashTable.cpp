@@ -16,8 +16,6 @@ HASH_C::HASH_C()
     hash_table_size = 0x100000;
     hash_table.assign(hash_table_size, HASHENTRY_T{});
     hash_table_initialized = true;
-    printf("\nHashTableInit");
-    fflush(stdout);
     bad_updates = good_updates = hash_misses = hash_hits = hash_shallow = 0;
     cret[0] = 0;
     ZeroMove(&hash_move);
@@ -25,6 +23,12 @@ HASH_C::HASH_C()
     memset(&hash_values, 0, sizeof hash_values);
     HashReset();
     OrderReset();
+}
+
+void AnnounceHashTable()
+{
+    printf("\nHashTableInit");
+    fflush(stdout);
 }
 
 void HASH_C::HashValuesInit()

@@ -53,6 +53,14 @@ public:
 
 extern HASH_C hash_c;
 
+// The console line that says the table is built; the program prints it at
+// start-up, tools that own their standard output do not.
+void AnnounceHashTable();
+
+// The move an entry keeps, as b's generator would list it (boards, castling
+// and promotions included); 0 when the entry has none.
+int HashEntryMove(const POS_T* b, const HASHENTRY_T* e, MOVE_T* move);
+
 // The attack boards' part of the two position keys (zero in the plain game).
 void AttackBoardKeys(const POS_T* b, uint32_t* key1, uint32_t* key2);
 

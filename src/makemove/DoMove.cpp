@@ -11,7 +11,6 @@
 
 namespace {
 
-bool IsPromotionLetter(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N'; }
 
 // Projected file of a square, to tell a pawn's diagonal step from its push.
 int FileOf(POS_T* b, SQ_T sq)
@@ -132,7 +131,7 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
                 RemovePiece(b_out, victim);
                 captured = true;
                 char s = move->move_symbol;
-                if (s != 'L' && s != 'S' && !IsPromotionLetter(s))
+                if (s != 'L' && s != 'S' && !IsPromotionSymbol(s))
                     move->move_symbol = 'x';
             }
             MovePiece(b_out, piece, to);

@@ -20,6 +20,14 @@ void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv)
         for (int k = 0; k < 30; k++)
             move_lists.emplace_back(new MOVE_T[MAX_MOVES]);
     }
-    b->moves = move_lists[ply].get();
-    b->num_moves = GetMoveCount(b, b->moves);
+    MOVE_T* moves = move_lists[ply].get();
+    int n = GetMoveCount(b, moves);
+    // A promotion is searched once for each piece it may make; the
+    // generator's entry without a piece would repeat the queen's.
+    int kept = 0;
+    for (int i = 0; i < n; i++)
+        if (IsChoosableMove(b, &moves[i]))
+            moves[kept++] = moves[i];
+    b->moves = moves;
+    b->num_moves = kept;
 }

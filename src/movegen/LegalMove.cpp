@@ -5,24 +5,52 @@
 #include "record/record.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+
+namespace {
+
+bool SameRecord(const MOVE_T& a, const MOVE_T& b)
+{
+    return a.from == b.from && a.to == b.to && a.v == b.v && a.piece_moving == b.piece_moving &&
+           a.move_symbol == b.move_symbol && a.check == b.check;
+}
+
+}  // namespace
 
 int GetMoveCount(POS_T* b, MOVE_T* moves)
 {
     int n = (b->flags & FLAG_IN_CHECK) ? GenerateCheckAvoidance(b, moves) : GenerateMoves(b, moves);
     // The same record can come from two generator paths; keep the first.
+    // Records are compared only with the kept ones of the same squares,
+    // found through the first of them.
+    thread_local int first_kept[64 * 64];
+    thread_local unsigned seen_in[64 * 64];
+    thread_local unsigned call;
+    if (++call == 0) {
+        std::fill(seen_in, seen_in + 64 * 64, 0u);
+        call = 1;
+    }
     int kept = 0;
     for (int i = 0; i < n; i++) {
+        const MOVE_T& m = moves[i];
         bool seen = false;
-        for (int j = 0; j < kept && !seen; j++)
-            seen = moves[j].from == moves[i].from && moves[j].to == moves[i].to && moves[j].v == moves[i].v &&
-                   moves[j].piece_moving == moves[i].piece_moving &&
-                   moves[j].move_symbol == moves[i].move_symbol && moves[j].check == moves[i].check;
+        if (m.from < 64 && m.to < 64) {
+            unsigned key = m.from * 64 + m.to;
+            if (seen_in[key] != call) {
+                seen_in[key] = call;
+                first_kept[key] = kept;
+            } else {
+                for (int j = first_kept[key]; j < kept && !seen; j++)
+                    seen = SameRecord(moves[j], m);
+            }
+        } else {
+            for (int j = 0; j < kept && !seen; j++)
+                seen = SameRecord(moves[j], m);
+        }
         if (!seen)
-            moves[kept++] = moves[i];
+            moves[kept++] = m;
     }
-    // The game names the move it plays from this list.
-    NoteMoveList(b, moves, kept);
     return kept;
 }
 
@@ -38,6 +66,8 @@ int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller)
     memset(moves, 0, sizeof moves);
     POS_T probe = *b;  // generation may drop stale castling rights
     int n = GetMoveCount(&probe, moves);
+    // The game names the move it plays from this list.
+    NoteMoveList(&probe, moves, n);
     const MOVE_T* listed = nullptr;
     for (int i = 0; i < n && !listed; i++)
         if (moves[i].piece_moving == move_to_check->piece_moving && moves[i].to == move_to_check->to &&

@@ -28,7 +28,6 @@ MOVE_TABLE_T* Table()
     return table.get();
 }
 
-bool IsPromotionLetter(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N'; }
 
 void Keep(const char* text, size_t n)
 {
@@ -146,7 +145,7 @@ char* ShortDisambiguateMovestr(MOVE_T* move_t)
         if (found < 0)
             found = i;
         // A promotion names the piece chosen.
-        if (IsPromotionLetter(move_t->move_symbol) && e.move_symbol == move_t->move_symbol) {
+        if (IsPromotionSymbol(move_t->move_symbol) && e.move_symbol == move_t->move_symbol) {
             found = i;
             break;
         }

@@ -1,5 +1,6 @@
 // Playing one move of the game, for the human or the computer: checked,
 // recorded, made, listed and logged.
+#include "eval/eval.h"
 #include "makemove/makemove.h"
 #include "movegen/movegen.h"
 #include "record/record_internal.h"
@@ -49,6 +50,9 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
         if (!DoMove(next.get(), next.get(), &m)) {
             Panic(false, "PlayerMoved legal but bad do move");
         } else {
+            // The game's position carries its evaluation, whose material
+            // verdict says when the game is a dead draw.
+            Evaluate(next.get(), NO_VALUE, 2);
             int captured = CapturedBy(b, next.get());
             // Recorded as made: the promotion piece chosen and the capture
             // are then replayed exactly.

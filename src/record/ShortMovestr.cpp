@@ -9,7 +9,6 @@
 
 namespace {
 
-bool IsPromotionLetter(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N'; }
 
 // The suffix naming the level a tri-dimensional move lands on.
 void AppendLevel(POS_T* b, SQ_T to, char* ret, size_t size)
@@ -68,9 +67,9 @@ char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret)
     if (ab >= 0 || kind == W_PAWN) {
         MOVE_T probe = m;
         if (DetectPromotion(b, m.piece_moving, m.to, &probe))
-            promoted = IsPromotionLetter(sym) ? sym : 'Q';
+            promoted = IsPromotionSymbol(sym) ? sym : 'Q';
     }
-    if (IsPromotionLetter(sym))
+    if (IsPromotionSymbol(sym))
         sym = ab >= 0 ? 'T' : (b->board[m.to] ? 'x' : '-');
     if (sym == 0)
         sym = '-';

@@ -30,7 +30,7 @@ int OrderFunction(POS_T* b, MOVE_T* m, int ply, ETYPE_T testv)
     if (SameMove(m, &hash_c.hash_move))
         return 100000000;
     int s = 0;
-    if (ply >= 0 && ply < state.maxdepth && ply < MAX_KILLER_PLY &&
+    if (ply >= 0 && ply < search.ply_limit && ply < MAX_KILLER_PLY &&
         (SameMove(m, &hash_c.killers[ply].k1) || SameMove(m, &hash_c.killers[ply].k2)))
         s = 10000;
     if (SameMove(m, &b->best_capture))
@@ -93,7 +93,7 @@ void CutoffHint(POS_T* b, int m, int depth, int ply)
         hash_c.history[x.from][x.to] += 1u << imin(imax(depth, 0), 30);
     if (b->last_move.from < 64 && b->last_move.to < 64)
         hash_c.refutation[b->last_move.from][b->last_move.to] = x;
-    if (ply >= 0 && ply < state.maxdepth && ply < MAX_KILLER_PLY && !SameMove(&x, &hash_c.killers[ply].k1) &&
+    if (ply >= 0 && ply < search.ply_limit && ply < MAX_KILLER_PLY && !SameMove(&x, &hash_c.killers[ply].k1) &&
         !SameMove(&x, &hash_c.killers[ply].k2)) {
         if (x.to < 64 && b->board[x.to] == 0)
             hash_c.killers[ply].k2 = x;

@@ -36,6 +36,21 @@ bool Try(POS_T* b, POS_T* child, MOVE_T m, ETYPE_T testv, int ply, ETYPE_T* v)
     return false;
 }
 
+// Whether the side to move has a legal move; past the ply limit a check is
+// not answered by a search, but a mate is still a mate.
+bool HasAnyMove(POS_T* b, int ply)
+{
+    if (!b->moves)
+        GenMoveList(b, ply, nullptr, 0);
+    POS_T child;
+    for (int i = 0; i < b->num_moves; i++) {
+        MOVE_T m = b->moves[i];
+        if (DoMove(&child, b, &m))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
@@ -50,12 +65,16 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
         return MateAdjustOut(v);
     if (!DoMovePart2(b, &b->last_move))
         return INFINITE_SCORE;
-    if ((b->flags & FLAG_IN_CHECK) && ply < state.maxdepth && ply < MAX_SEARCH_PLY)
+    if (MateDistanceDecides(testv, &v))
+        return MateAdjustOut(v);
+    if ((b->flags & FLAG_IN_CHECK) && ply < search.ply_limit && ply < MAX_SEARCH_PLY)
         return QuiesceCheck(b, testv, ply);
+    if ((b->flags & FLAG_IN_CHECK) && !HasAnyMove(b, ply))
+        return MateAdjustOut(-INFINITE_SCORE);
 
     // 5-7. Stand pat.
     v = Evaluate(b, testv, 0);
-    if (v >= testv || ply >= state.maxdepth || ply >= MAX_SEARCH_PLY)
+    if (v >= testv || ply >= search.ply_limit || ply >= MAX_SEARCH_PLY)
         return MateAdjustOut(v);
     if (!(b->flags & 0x4000)) {
         v = Evaluate(b, testv, 1);

@@ -16,6 +16,29 @@ int ComputersMove(POS_T* b)
     return NextToPlay(b) == 1 ? computer_white : !computer_white;
 }
 
+namespace {
+
+// The entry of b's move list that m names: the same symbol, or where neither
+// castles nor promotes, any (a capture or en passant may have been marked on
+// the way). Null when the list has no such move.
+MOVE_T* ListedMove(POS_T* b, const MOVE_T* m)
+{
+    auto special = [](char c) { return IsPromotionSymbol(c) || c == 'S' || c == 'L'; };
+    MOVE_T* loose = nullptr;
+    for (int i = 0; i < b->num_moves; i++) {
+        MOVE_T* l = &b->moves[i];
+        if (l->from != m->from || l->to != m->to || l->piece_moving != m->piece_moving)
+            continue;
+        if (l->move_symbol == m->move_symbol)
+            return l;
+        if (!loose && !special(l->move_symbol) && !special(m->move_symbol))
+            loose = l;
+    }
+    return loose;
+}
+
+}  // namespace
+
 int SearchExpired()
 {
     if (state.stop_search || state.vornak == VORNAK_OFF)
@@ -60,10 +83,11 @@ ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move)
     ZeroMove(&m1);
     ETYPE_T v;
     POS_T child;
-    if (hash_c.CheckHash(b, depth, testv, &v, &m1) && !IsZeroMove(&m1) && LegalMove(b, &m1, "abroot")) {
-        MOVE_T made = m1;
-        if (DoMove(&child, b, &made) && !CheckRepetition(&child, 1)) {
-            *move = m1;
+    if (hash_c.CheckHash(b, depth, testv, &v, &m1) && !IsZeroMove(&m1)) {
+        MOVE_T* listed = ListedMove(b, &m1);
+        MOVE_T made = listed ? *listed : m1;
+        if (listed && DoMove(&child, b, &made) && !CheckRepetition(&child, 1)) {
+            *move = *listed;
             return v;
         }
     }
@@ -167,7 +191,9 @@ ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess)
         g += 700;
 
     // Phase 2: close the window, with steps that grow while a side repeats.
-    while (lower + 10 < upper && !expired) {
+    // A mate is closed exactly: a shorter one is only two points better.
+    auto mating = [&] { return IsMateScore(lower) || IsMateScore(upper); };
+    while (lower < upper && (lower + 10 < upper || mating()) && !expired) {
         loops++;
         ETYPE_T y = g;
         if (g == lower) {
@@ -179,7 +205,9 @@ ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess)
             up = 0;
             y = emax(g - down * down * 700, (lower + upper) / 2);
         }
-        if (lower >= -399999 && upper <= 399999 && MtdConverged(b, lower, depth))
+        if (mating())
+            y = emin(emax(y, lower + 1), upper);
+        else if (lower >= -MATE_IN_ONE && upper <= MATE_IN_ONE && MtdConverged(b, lower, depth))
             break;
         g = root_test(b, depth, y, move);
         search.mtd_count++;
@@ -197,7 +225,7 @@ ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess)
             search.si_converged = 1;
             break;
         }
-        if (lower >= upper - 700 && (search.mtd_count > 30 || (lower >= -399871 && lower <= 399871)))
+        if (lower >= upper - 700 && (search.mtd_count > 30 || !IsMateScore(lower)))
             break;
     }
     if (lower == -INFINITE_SCORE)
@@ -221,12 +249,13 @@ int TerribleMove(POS_T* b, MOVE_T* move, ETYPE_T* v)
     return 0;
 }
 
-ETYPE_T Search(POS_T* b, MOVE_T* move_t)
+ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
 {
     // 1-2. Counters, ageing.
     if (eval_show)
         printf("\nSearch");
     memset(&search, 0, sizeof search);
+    search.max_depth = search.ply_limit = max_depth;
     hash_c.bad_updates = hash_c.good_updates = hash_c.hash_misses = hash_c.hash_hits = hash_c.hash_shallow = 0;
     ETYPE_T v = 0;
     OrderClear(b->move_num);
@@ -234,11 +263,10 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t)
     ZeroMove(move_t);
 
     // 3. A root the table knows starts at the depth it proves.
-    int depth = 2;
+    int depth = imax(1, imin(2, max_depth - 1));
     if (HASHENTRY_T* e = hash_c.FetchHash(b)) {
-        if (e->move_num == 0 && (e->from || e->to) && e->from < 64) {
-            InitMove(move_t, b->board[e->from], e->from, e->to, 0, '?', 0);
-            depth = imax(e->depth_low, 2);
+        if (e->move_num == 0 && HashEntryMove(b, e, move_t)) {
+            depth = imax(e->depth_low, depth);
             v = e->low;
             if (e->depth_high >= e->depth_low && e->high <= e->low + 700)
                 depth++;
@@ -247,7 +275,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t)
 
     // 4-5. Iterations.
     int edepth = depth - 1, terminate = 0;
-    while (!terminate && depth < state.maxdepth) {
+    while (!terminate && depth < max_depth) {
         ETYPE_T guess = v;
         int force = 0;
         for (int tries = 1;; tries++) {
@@ -278,7 +306,9 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t)
         if (search_iteration_hook)
             search_iteration_hook(b, edepth, v, move_t);
         hash_c.hash_hits = hash_c.hash_misses = hash_c.hash_shallow = 0;
-        if (v >= 399999 - edepth || v <= -(399999 - edepth))
+        // A mate ends the search once every shorter one lay within the full
+        // width of an iteration.
+        if (IsMateScore(v) && MatePlies(v) <= edepth)
             terminate = 1;
         depth++;
     }

@@ -42,7 +42,7 @@ int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
     if (!ext) {
         if (Extended(b) || Extended(b->oldb))
             result = depth;
-        else if (depth == 1 && v1 < testv - 9000 && b->oldb && testv <= 399871)
+        else if (depth == 1 && v1 < testv - 9000 && b->oldb && testv <= MATE_BOUND - 1)
             result = 0;  // hopeless at the frontier: straight to quiescence
                          // (no static value says a mate is out of reach)
     }
@@ -70,6 +70,8 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     // 4. The move that led here may have left its own king attacked.
     if (!DoMovePart2(b, &b->last_move))
         return INFINITE_SCORE;
+    if (MateDistanceDecides(testv, &v))
+        return MateAdjustOut(v);
 
     // 5-6. Static value and the depth this node gets.
     ETYPE_T v1 = Evaluate(b, testv, depth0);
@@ -85,8 +87,8 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     // 7. Null move.
     uint32_t own_pieces = b->piece_mask & (white ? 0x0000FFFEu : 0xFFFE0000u);
     int mobility = white ? b->white_moves : b->black_moves;
-    if (ply < state.maxdepth && own_pieces && !AfterNull(ply) && !(ComputersMove(b) && depth <= 2) &&
-        !InCheck(b) && mobility >= 7 && testv > -399872 && testv < 399872) {
+    if (ply < search.ply_limit && own_pieces && !AfterNull(ply) && !(ComputersMove(b) && depth <= 2) &&
+        !InCheck(b) && mobility >= 7 && !IsMateScore(testv)) {
         SQ_T ep = b->enpassant;
         MOVE_T best_capture = b->best_capture;
         ETYPE_T tactics = b->tactics, eval_result = b->eval_result;
@@ -131,7 +133,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
             g = w;
             goto store;
         }
-        if (w < -399871 && depth + ply < search.search_depth + 20) {
+        if (w < -(MATE_BOUND - 1) && depth + ply < search.search_depth + 20) {
             b->flags |= EXTENDED;
             mate_threat = true;
             depth++;
@@ -157,7 +159,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
 
     // 9. Look one move ahead through the table.
     if (hash_c.CheckHashEtc(b, b->moves, b->num_moves, depth, testv, &v, nullptr))
-        return MateAdjustOut(MateAdjustOut(v));
+        return MateAdjustOut(v);
 
     // 10. The moves in order.
     {

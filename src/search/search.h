@@ -4,7 +4,6 @@
 
 #include "board/board.h"
 
-const ETYPE_T INFINITE_SCORE = 400000;
 const int MAX_SEARCH_PLY = 250;  // no line is followed deeper, whatever extends it
 
 // Counters and per-line state of the running search; every thread that
@@ -14,6 +13,10 @@ struct SEARCH_T {
     int maxdepth, maxply, mtd_count, search_depth;
     int si_converged, small_window;
     int quiesce_start_ply;
+    // The depth limit the search was given, and the ply from which no null
+    // move is tried and quiescence no longer searches the answers to a check
+    // (it still sees a mate).
+    int max_depth, ply_limit;
     long last_test;
     unsigned char null_ply[MAX_SEARCH_PLY + 2];
 };
@@ -39,7 +42,8 @@ inline thread_local MOVE_TIMER_T move_timer;
 void PrepareRoot(POS_T* b);
 
 // Driver.
-ETYPE_T Search(POS_T* b, MOVE_T* move_t);
+// Iterates to depth max_depth - 1 at most, from 1 or 2 up.
+ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth);
 ETYPE_T MTDSearch(POS_T* b, MOVE_T* move, int depth, ETYPE_T guess);
 int MtdConverged(POS_T* b, int alpha, int depth);
 ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move);
@@ -67,20 +71,16 @@ void SortMoves(MOVE_T* m, int n);
 void SimpleMerge(MOVE_T* m1, MOVE_T* m2, MOVE_T* d, int n1, int n2);
 void CutoffHint(POS_T* b, int m, int depth, int ply);
 
-// Mate scores move one point toward zero per ply on the way back up.
-inline ETYPE_T MateAdjustIn(ETYPE_T testv)
+// Mate distance: no node scores above mating on its next move, none below
+// being mated now, so tests beyond those are answered unsearched (a legal
+// node only: an illegal one answers INFINITE_SCORE first).
+inline bool MateDistanceDecides(ETYPE_T testv, ETYPE_T* v)
 {
-    if (testv >= 399873 && testv <= 399998)
-        return testv + 1;
-    if (testv <= -399873 && testv >= -399998)
-        return testv - 1;
-    return testv;
-}
-inline ETYPE_T MateAdjustOut(ETYPE_T v)
-{
-    if (v > 399872)
-        return v - 1;
-    if (v < -399872)
-        return v + 1;
-    return v;
+    if (testv > MATE_IN_ONE)
+        *v = MATE_IN_ONE;
+    else if (testv <= -INFINITE_SCORE)
+        *v = -INFINITE_SCORE;
+    else
+        return false;
+    return true;
 }

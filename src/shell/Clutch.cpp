@@ -88,7 +88,7 @@ bool ThinkAndMove(std::unique_lock<std::recursive_mutex>& hold)
         move_timer.TimerStart();
         hold.unlock();
 
-        ETYPE_T v = Search(copy.get(), &move);
+        ETYPE_T v = Search(copy.get(), &move, state.maxdepth);
         move_timer.timer_state = TIMER_IDLE;
         SetLineHashList(nullptr);
 

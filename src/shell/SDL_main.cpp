@@ -3,6 +3,7 @@
 #define SDL_MAIN_HANDLED
 #include "shell/menus.h"
 #include "shell/sdl_object.h"
+#include "hash/hash.h"
 #include "shell/shell.h"
 #include "shell/timers.h"
 
@@ -23,7 +24,9 @@ __attribute__((constructor(101))) static void UnbufferStdout()
 
 int SDL_main(int argc, char** argv)
 {
-    // 1. Defaults that the new game below does not set.
+    // 1. Defaults that the new game below does not set; the table, built
+    // before main, is announced first on the console.
+    AnnounceHashTable();
     eval_show = false;
     menu_mesh_pieces = SET_CLASSIC;
     InstallShellHooks();

@@ -643,3 +643,44 @@ TEST(UpdateTactics, ANullMoveTurnsTheStateRound)
 }
 
 }  // namespace
+
+// Making a move evaluates nothing; the score asked for later, whatever was
+// evaluated in between, is the score that evaluating at once would give.
+TEST(Evaluate, LazyAndEagerAgreeAlongRandomGames)
+{
+    for (const char* start : {et::kPlainStart, et::k3dStart}) {
+        auto b = Load(start);
+        et::Rng rng(start == et::kPlainStart ? 11 : 12);
+        int compared = 0;
+        for (int ply = 0; ply < 60; ply++) {
+            std::vector<MOVE_T> moves;
+            if (!LegalChoices(b.get(), &moves))
+                break;
+            std::vector<std::pair<std::unique_ptr<POS_T>, ETYPE_T>> later;
+            for (int i = 0; i < 8; i++) {
+                MOVE_T m = moves[rng.Next((unsigned)moves.size())];
+                auto eager = std::make_unique<POS_T>(), lazy = std::make_unique<POS_T>();
+                MOVE_T m1 = m, m2 = m;
+                ASSERT_TRUE(DoMove(eager.get(), b.get(), &m1));
+                ASSERT_TRUE(DoMove(lazy.get(), b.get(), &m2));
+                EXPECT_FALSE(eager->flags & 0x4000) << "making a move evaluated it";
+                ETYPE_T now = Evaluate(eager.get(), 1, 1);
+                later.emplace_back(std::move(lazy), now);
+            }
+            // Evaluated in the reverse order, after all the others.
+            for (size_t i = later.size(); i-- > 0;) {
+                EXPECT_EQ(Evaluate(later[i].first.get(), 1, 1), later[i].second)
+                    << FormatPosition(later[i].first.get(), state.dmode);
+                compared++;
+            }
+            MOVE_T next;
+            ASSERT_TRUE(et::RandomMove(b.get(), &rng, &next));
+            auto child = std::make_unique<POS_T>();
+            ASSERT_TRUE(DoMove(child.get(), b.get(), &next));
+            child->oldb = nullptr;
+            et::Restage(child.get());
+            b = std::move(child);
+        }
+        EXPECT_GT(compared, 200);
+    }
+}

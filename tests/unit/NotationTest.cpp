@@ -329,7 +329,7 @@ TEST(MoveTable, RefusesWhatItCannotName)
     POS_T* b = &state.position;
     MOVE_T moves[MAX_MOVES];
     POS_T probe = *b;
-    GetMoveCount(&probe, moves);
+    NoteMoveList(&probe, moves, GetMoveCount(&probe, moves));
     MOVE_T absent;
     InitMove(&absent, W_QUEEN, D1, D5, NO_VALUE, '-', 0);
     std::string out = rt::Console([&] { EXPECT_EQ(ShortDisambiguateMovestr(&absent), nullptr); });

@@ -37,7 +37,7 @@ ETYPE_T Think(POS_T* b, int maxdepth, MOVE_T* best)
     copy.moves = nullptr;
     move_timer.timer_limit = 60;
     move_timer.TimerStart();
-    return Search(&copy, best);
+    return Search(&copy, best, state.maxdepth);
 }
 
 bool Mated(POS_T* b)
@@ -169,7 +169,7 @@ TEST(Search, StopsWhenAskedAndObeysTheDifficulty)
     copy.moves = nullptr;
     state.vornak = 1;
     state.stop_search = 1;
-    Search(&copy, &best);
+    Search(&copy, &best, state.maxdepth);
     EXPECT_LT(search.nodes, 50);
     state.stop_search = 0;
 }
@@ -366,7 +366,7 @@ TEST(Search, DifficultySetsTheDepthAndTimeEndsTheHardest)
     move_timer.timer_limit = 1;
     move_timer.TimerStart();
     auto started = std::chrono::steady_clock::now();
-    Search(&copy, &best);
+    Search(&copy, &best, state.maxdepth);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_LT(seconds, 10.0);
     ASSERT_FALSE(depths.empty());
@@ -447,7 +447,7 @@ TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
 TEST(MoveOrdering, CutoffsTeachKillersHistoryAndRefutations)
 {
     auto b = Load("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 0 1");
-    state.maxdepth = 8;
+    search.ply_limit = 8;  // as a search to depth 8 sets it
     hash_c.OrderReset();
     MOVE_T list[MAX_MOVES];
     b->moves = list;

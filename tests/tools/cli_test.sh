@@ -1,0 +1,73 @@
+#!/bin/bash
+# The command-line tools: refusals of bad arguments (with a message and a
+# non-zero exit, never a crash or a number read as 0), usage on --help, only
+# results on the standard output, positions without a legal move, and the
+# shortest mate answered in both games.
+# Usage: cli_test.sh BUILD_DIR
+set -u
+BIN=${1:?usage: cli_test.sh BUILD_DIR}
+PERFT=$BIN/vornak-perft
+ANALYSE=$BIN/vornak-analyse
+failures=0
+START2D='rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1'
+
+fail() {
+    echo "FAIL $*"
+    failures=$((failures + 1))
+}
+
+# expect_refusal NAME COMMAND...: exit 2, a message on stderr, nothing on stdout.
+expect_refusal() {
+    local name=$1 out err rc
+    shift
+    err=$(mktemp)
+    out=$(timeout 20 "$@" 2>"$err")
+    rc=$?
+    if [ "$rc" -ne 2 ] || [ -n "$out" ] || [ ! -s "$err" ]; then
+        fail "$name: exit $rc, stdout '$out', stderr '$(cat "$err")'"
+    else
+        echo "ok   $name: $(head -1 "$err")"
+    fi
+    rm -f "$err"
+}
+
+expect_refusal perft-huge-depth "$PERFT" "$START2D" 1000
+expect_refusal perft-word-depth "$PERFT" "$START2D" two
+expect_refusal perft-negative-depth "$PERFT" "$START2D" -1
+expect_refusal perft-unknown-option "$PERFT" --fast "$START2D" 1
+expect_refusal perft-bad-rules "$PERFT" --rules chess "$START2D" 1
+expect_refusal perft-bad-max-nodes "$PERFT" --epd /dev/null --max-nodes lots
+expect_refusal perft-missing-value "$PERFT" --epd
+expect_refusal analyse-word-time "$ANALYSE" --time soon "$START2D"
+expect_refusal analyse-zero-depth "$ANALYSE" --depth 0 "$START2D"
+expect_refusal analyse-huge-depth "$ANALYSE" --depth 100000 "$START2D"
+expect_refusal analyse-unknown-option "$ANALYSE" -x "$START2D"
+expect_refusal analyse-bad-position "$ANALYSE" 'not a position'
+
+for tool in "$PERFT" "$ANALYSE"; do
+    out=$("$tool" --help 2>/dev/null)
+    if [ $? -eq 0 ] && grep -q '^usage:' <<<"$out"; then echo "ok   $(basename "$tool") --help"; else fail "$tool --help: $out"; fi
+done
+
+# A perft answer is one line: the count.
+out=$("$PERFT" "$START2D" 3 2>/dev/null)
+[ "$out" = 8902 ] && echo "ok   perft-clean-output" || fail "perft output: '$out'"
+
+out=$("$ANALYSE" '7k/6Q1/6K1/8/8/8/8/8 b - - 0 1' 2>/dev/null)
+[ "$out" = "no legal move: checkmate" ] && echo "ok   analyse-checkmated" || fail "checkmated: '$out'"
+out=$("$ANALYSE" 'k7/8/1Q6/8/8/8/8/K7 b - - 0 1' 2>/dev/null)
+[ "$out" = "no legal move: stalemate" ] && echo "ok   analyse-stalemated" || fail "stalemated: '$out'"
+
+# Depth 1 answers a move; the shortest mates, with their distances.
+out=$("$ANALYSE" --depth 1 "$START2D" 2>/dev/null)
+grep -Eq '^bestmove [a-h][1-8][a-h][1-8]$' <<<"$out" && echo "ok   analyse-depth-1" || fail "depth 1: $out"
+out=$("$ANALYSE" --time 5 'rkr2Q2/7p/p1pp4/2p1p1pn/3P3q/7B/P2NPP2/R3K3 w - - 0 28' 2>/dev/null)
+grep -q '^bestmove f8c8$' <<<"$out" && grep -q 'score Mate02' <<<"$out" && echo "ok   analyse-plain-mate-in-2" ||
+    fail "plain mate in 2: $out"
+out=$("$ANALYSE" --time 5 '3d ....B.../.p.....b/Kb....../RP....pk/Np....p./......../......PQ/......r. b - - 1 35 KL3,QL5,KL1,KL6 bbwb' 2>/dev/null)
+grep -q '^bestmove QLB:QL5-QL3$' <<<"$out" && grep -q 'score Mate01' <<<"$out" && echo "ok   analyse-board-move-mate" ||
+    fail "board move mate: $out"
+if grep -q HashTableInit <<<"$out"; then fail "start-up line on stdout"; fi
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
