@@ -1,6 +1,7 @@
 // Taking moves back: the game is rebuilt from its starting position by
 // replaying the record, so everything derived from the moves (maps, keys,
 // captured pieces, the game list) comes out as it was when they were played.
+#include "eval/eval.h"
 #include "makemove/makemove.h"
 #include "movegen/movegen.h"
 #include "record/record_internal.h"
@@ -37,6 +38,7 @@ int ReplayRecord(POS_T* b, int target, bool list, const char* caller, const char
             Panic(false, failure);
             break;
         }
+        Evaluate(next.get(), NO_VALUE, 2);  // as a move in play leaves it
         int captured = CapturedBy(b, next.get());
         *b = *next;
         if (captured)
