@@ -187,8 +187,10 @@ int main(int argc, char** argv)
     if (args.size() != 1)
         return Usage();
     POS_T* b = new POS_T;
-    if (!Prepare(args[0], b))
+    if (!Prepare(args[0], b)) {
+        delete b;
         return 2;
+    }
     bool mated;
     if (GameOver(b, &mated)) {
         printf("no legal move: %s\n", mated ? "checkmate" : "stalemate");

@@ -180,8 +180,10 @@ int main(int argc, char** argv)
         return Usage();
     int depth = (int)depth_arg;
     POS_T* b = new POS_T;
-    if (!Load(args[0], b))
+    if (!Load(args[0], b)) {
+        delete b;
         return 2;
+    }
     uint64_t total = 0;
     if (divide && depth >= 1) {
         std::vector<MOVE_T> moves;
