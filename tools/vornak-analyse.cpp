@@ -42,15 +42,10 @@ std::string PrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
             break;
         std::vector<MOVE_T> legal;
         LegalChoices(&pos, &legal);
-        bool found = false;
-        for (const MOVE_T& l : legal)
-            if (l.from == want.from && l.to == want.to && l.piece_moving == want.piece_moving && !found &&
-                (!IsPromotionSymbol(l.move_symbol) || l.move_symbol == want.move_symbol)) {
-                m = l;
-                found = true;
-            }
-        if (!found)
+        const MOVE_T* listed = ListedMove(legal.data(), (int)legal.size(), &want);
+        if (!listed)
             break;
+        m = *listed;
         pv += " " + CoordinateMove(&m);
     }
     return pv;

@@ -66,7 +66,6 @@ inline ETYPE_T MateAdjustOut(ETYPE_T v)
     return v;
 }
 
-
 struct PS_T {
     int p;     // piece code; 0 marks an empty slot
     SQ_T pos;  // square; kept after a capture

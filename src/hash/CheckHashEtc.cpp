@@ -6,7 +6,6 @@
 #include "makemove/makemove.h"
 #include "movegen/movegen.h"
 
-#include <memory>
 
 namespace {
 
@@ -30,7 +29,10 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
     // The child's own test, as the search would put it there.
     ETYPE_T child_test = MateAdjustIn(flip(testv));
     int cutoff = 0;
-    std::unique_ptr<POS_T> child(new POS_T);
+    // Called at every interior node, never from within itself: one record
+    // per thread rather than an allocation per call.
+    thread_local POS_T child_store;
+    POS_T* child = &child_store;
     for (int i = 0; i < num_moves; i++) {
         MOVE_T* m = &moves[i];
         if (!IsValidMove(b, *m)) {
@@ -46,9 +48,9 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
         if (!promising)
             continue;
         MOVE_T made = *m;
-        if (!DoMove(child.get(), b, &made) || CheckRepetition(child.get(), 1))
+        if (!DoMove(child, b, &made) || CheckRepetition(child, 1))
             continue;
-        if (CheckHash2(child.get(), depth - 1, child_test, &w) && (!cutoff || -MateAdjustOut(w) > *v)) {
+        if (CheckHash2(child, depth - 1, child_test, &w) && (!cutoff || -MateAdjustOut(w) > *v)) {
             cutoff = 1;
             *v = -MateAdjustOut(w);
             if (m1)

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // Projected file of a square, to tell a pawn's diagonal step from its push.
 int FileOf(POS_T* b, SQ_T sq)
 {

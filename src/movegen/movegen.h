@@ -40,6 +40,10 @@ int GenerateMoves(POS_T* b, MOVE_T* moves);
 int GenerateCheckAvoidance(POS_T* b, MOVE_T* moves);
 int GetMoveCount(POS_T* b, MOVE_T* moves);
 int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller);
+// The entry of a list that m names: the same piece, squares and symbol, or
+// where neither castles nor promotes, any symbol (a capture or en passant may
+// have been marked on the way). Null when the list has no such move.
+MOVE_T* ListedMove(MOVE_T* list, int n, const MOVE_T* m);
 
 // Perft: leaf count of the legal move tree. A move counts once for each
 // choice the player has: every promotion piece is a move of its own.

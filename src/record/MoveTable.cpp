@@ -11,7 +11,6 @@
 #include <cstring>
 #include <memory>
 
-
 namespace {
 
 struct MOVE_TABLE_T {
@@ -27,7 +26,6 @@ MOVE_TABLE_T* Table()
     thread_local std::unique_ptr<MOVE_TABLE_T> table(new MOVE_TABLE_T());
     return table.get();
 }
-
 
 void Keep(const char* text, size_t n)
 {

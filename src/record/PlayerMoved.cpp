@@ -1,12 +1,9 @@
 // Playing one move of the game, for the human or the computer: checked,
 // recorded, made, listed and logged.
-#include "eval/eval.h"
-#include "makemove/makemove.h"
 #include "movegen/movegen.h"
 #include "record/record_internal.h"
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -44,23 +41,15 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
         printf("\nThe game record is full (%d plies): no more moves, the game is drawn", MAX_GAME_PLIES);
         EndGameNow(b, 2);
     } else if (LegalMove(b, move_t, "PlayerMoved")) {
-        // Made on a copy, so that a failure leaves the game as it was.
-        std::unique_ptr<POS_T> next(new POS_T(*b));
         MOVE_T m = *move_t;
-        if (!DoMove(next.get(), next.get(), &m)) {
+        int ply = b->move_num;
+        if (!MakeGameMove(b, &m)) {
             Panic(false, "PlayerMoved legal but bad do move");
         } else {
-            // The game's position carries its evaluation, whose material
-            // verdict says when the game is a dead draw.
-            Evaluate(next.get(), NO_VALUE, 2);
-            int captured = CapturedBy(b, next.get());
             // Recorded as made: the promotion piece chosen and the capture
             // are then replayed exactly.
-            state.game_record[b->move_num] = m;
+            state.game_record[ply] = m;
             *move_t = m;
-            *b = *next;
-            if (captured)
-                CapturedPieceStore(captured);
             if (b->flags & 0x2000)
                 printf("\nDraw");
             if (b->move_num >= MAX_GAME_PLIES && !b->winner) {

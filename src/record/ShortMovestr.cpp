@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // The suffix naming the level a tri-dimensional move lands on.
 void AppendLevel(POS_T* b, SQ_T to, char* ret, size_t size)
 {

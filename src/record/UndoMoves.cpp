@@ -1,13 +1,11 @@
 // Taking moves back: the game is rebuilt from its starting position by
 // replaying the record, so everything derived from the moves (maps, keys,
 // captured pieces, the game list) comes out as it was when they were played.
-#include "eval/eval.h"
 #include "makemove/makemove.h"
 #include "movegen/movegen.h"
 #include "record/record_internal.h"
 
 #include <cstdio>
-#include <memory>
 
 bool RestartGamePosition()
 {
@@ -26,23 +24,16 @@ int ReplayRecord(POS_T* b, int target, bool list, const char* caller, const char
 {
     if (target > MAX_GAME_PLIES)
         target = MAX_GAME_PLIES;
-    std::unique_ptr<POS_T> next(new POS_T);
     while (b->move_num >= 0 && b->move_num < target) {
         MOVE_T m = state.game_record[b->move_num];
         if (!LegalMove(b, &m, caller)) {
             Panic(false, failure);
             break;
         }
-        *next = *b;
-        if (!DoMove(next.get(), next.get(), &m)) {
+        if (!MakeGameMove(b, &m)) {
             Panic(false, failure);
             break;
         }
-        Evaluate(next.get(), NO_VALUE, 2);  // as a move in play leaves it
-        int captured = CapturedBy(b, next.get());
-        *b = *next;
-        if (captured)
-            CapturedPieceStore(captured);
         // As after a move in play, the promotion marks last one ply.
         b->flags &= ~0x1800u;
         if (list)

@@ -27,6 +27,11 @@ bool BuildStartPosition(POS_T* b, const STATE_T* s);
 // piece lists before and after.
 int CapturedBy(const POS_T* before, const POS_T* after);
 
+// Makes m on the game's position b: b evaluated, the capture added to the
+// captured pieces, m as made (the promotion piece chosen, the capture
+// marked). False, with b unchanged, when the move cannot be made.
+bool MakeGameMove(POS_T* b, MOVE_T* m);
+
 // Puts the game's starting position into state.position (the edited board, or
 // a board reset) with an empty list of captured pieces; false when it cannot
 // be built.

@@ -16,29 +16,6 @@ int ComputersMove(POS_T* b)
     return NextToPlay(b) == 1 ? computer_white : !computer_white;
 }
 
-namespace {
-
-// The entry of b's move list that m names: the same symbol, or where neither
-// castles nor promotes, any (a capture or en passant may have been marked on
-// the way). Null when the list has no such move.
-MOVE_T* ListedMove(POS_T* b, const MOVE_T* m)
-{
-    auto special = [](char c) { return IsPromotionSymbol(c) || c == 'S' || c == 'L'; };
-    MOVE_T* loose = nullptr;
-    for (int i = 0; i < b->num_moves; i++) {
-        MOVE_T* l = &b->moves[i];
-        if (l->from != m->from || l->to != m->to || l->piece_moving != m->piece_moving)
-            continue;
-        if (l->move_symbol == m->move_symbol)
-            return l;
-        if (!loose && !special(l->move_symbol) && !special(m->move_symbol))
-            loose = l;
-    }
-    return loose;
-}
-
-}  // namespace
-
 int SearchExpired()
 {
     if (state.stop_search || state.vornak == VORNAK_OFF)
@@ -84,7 +61,7 @@ ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move)
     ETYPE_T v;
     POS_T child;
     if (hash_c.CheckHash(b, depth, testv, &v, &m1) && !IsZeroMove(&m1)) {
-        MOVE_T* listed = ListedMove(b, &m1);
+        MOVE_T* listed = ListedMove(b->moves, b->num_moves, &m1);
         MOVE_T made = listed ? *listed : m1;
         if (listed && DoMove(&child, b, &made) && !CheckRepetition(&child, 1)) {
             *move = *listed;
@@ -255,7 +232,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
     if (eval_show)
         printf("\nSearch");
     memset(&search, 0, sizeof search);
-    search.max_depth = search.ply_limit = max_depth;
+    search.ply_limit = max_depth;
     hash_c.bad_updates = hash_c.good_updates = hash_c.hash_misses = hash_c.hash_hits = hash_c.hash_shallow = 0;
     ETYPE_T v = 0;
     OrderClear(b->move_num);

@@ -13,10 +13,10 @@ struct SEARCH_T {
     int maxdepth, maxply, mtd_count, search_depth;
     int si_converged, small_window;
     int quiesce_start_ply;
-    // The depth limit the search was given, and the ply from which no null
+    // The ply, from the depth limit the search was given, from which no null
     // move is tried and quiescence no longer searches the answers to a check
     // (it still sees a mate).
-    int max_depth, ply_limit;
+    int ply_limit;
     long last_test;
     unsigned char null_ply[MAX_SEARCH_PLY + 2];
 };

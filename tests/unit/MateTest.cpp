@@ -8,6 +8,7 @@
 #include "search/search.h"
 
 #include "RecordTestUtil.h"
+#include "SearchTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -17,36 +18,20 @@
 
 namespace {
 
+using st::Mated;
+
 std::unique_ptr<POS_T> Load(const std::string& text, int rules = RULES_TDCL)
 {
     state.rules = rules;
-    auto b = std::make_unique<POS_T>();
-    int mode;
-    std::string err;
-    EXPECT_TRUE(ParsePosition(text, b.get(), &mode, &err)) << err;
-    return b;
+    return st::Load(text);
 }
 
-// The computer's search of b to `depth` plies (no time limit to speak of).
+// The computer's search of b to `depth` plies, from empty tables.
 ETYPE_T Think(POS_T* b, int depth, MOVE_T* best)
 {
-    state.maxdepth = depth + 1;
-    state.vornak = NextToPlay(b);
-    state.stop_search = 0;
     hash_c.HashReset();
     hash_c.OrderReset();
-    PrepareRoot(b);
-    POS_T copy = *b;
-    copy.moves = nullptr;
-    move_timer.timer_limit = 600;
-    move_timer.TimerStart();
-    return Search(&copy, best, state.maxdepth);
-}
-
-bool Mated(POS_T* b)
-{
-    std::vector<MOVE_T> replies;
-    return (b->flags & FLAG_IN_CHECK) && LegalChoices(b, &replies) == 0;
+    return st::Think(b, depth + 1, best, 600);
 }
 
 // Whether every reply to `m` in b loses to a mate within `n - 1` more moves:

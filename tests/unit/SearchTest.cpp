@@ -8,6 +8,8 @@
 #include "record/record.h"
 #include "search/search.h"
 
+#include "SearchTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -16,34 +18,14 @@
 
 namespace {
 
-std::unique_ptr<POS_T> Load(const std::string& text)
-{
-    auto b = std::make_unique<POS_T>();
-    int mode;
-    std::string err;
-    EXPECT_TRUE(ParsePosition(text, b.get(), &mode, &err)) << err;
-    return b;
-}
+using st::Load;
+using st::Mated;
 
 // Searches a copy of the position as the computer's own move.
 ETYPE_T Think(POS_T* b, int maxdepth, MOVE_T* best)
 {
-    state.maxdepth = maxdepth;
-    state.vornak = NextToPlay(b);
-    state.stop_search = 0;
     state.rules = RULES_TDCL;
-    PrepareRoot(b);
-    POS_T copy = *b;
-    copy.moves = nullptr;
-    move_timer.timer_limit = 60;
-    move_timer.TimerStart();
-    return Search(&copy, best, state.maxdepth);
-}
-
-bool Mated(POS_T* b)
-{
-    std::vector<MOVE_T> replies;
-    return (b->flags & FLAG_IN_CHECK) && LegalChoices(b, &replies) == 0;
+    return st::Think(b, maxdepth, best);
 }
 
 // A mating move exists when some legal move leaves the opponent in check
