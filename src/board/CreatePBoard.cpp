@@ -141,7 +141,7 @@ int CreatePBoard(POS_T* b)
         b->flags &= ~FLAG_CASTLE_BL;
 
     b->hash1 ^= b->enpassant << 8;
-    b->hash1 ^= (b->flags & 0xF) << 16;
+    b->hash1 ^= (b->flags & FLAG_CASTLE_RIGHTS) << 16;
     uint32_t board_key1, board_key2;
     AttackBoardKeys(b, &board_key1, &board_key2);
     b->hash1 ^= board_key1;

@@ -19,7 +19,7 @@ int RegenToPieces(POS_T* b)
         PieceGenerate(b, slot);
     }
     AlignAttackBoards(b);
-    b->flags &= ~(0x4000u | 0x10000000u);
+    b->flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
     // Every cached piece score is stale; the evaluation renews them when a
     // score is asked for, not here: perft and legality checks need none.
     b->piece_change = b->material_mask;

@@ -10,7 +10,7 @@
 void SetupStartPosition(POS_T* b, int dmode)
 {
     static const int back_rank[8] = {W_ROOK, W_KNIGHT, W_BISHOP, W_QUEEN, W_KING, W_BISHOP, W_KNIGHT, W_ROOK};
-    b->flags = 0xF;
+    b->flags = FLAG_CASTLE_RIGHTS;
     if (dmode == 2) {
         for (int file = 0; file < 8; file++) {
             b->board[file * 8 + 0] = back_rank[file];

@@ -171,8 +171,26 @@ struct HASHENTRY_T {
 };
 
 // ---------------------------------------------------------------- position
-const uint32_t FLAG_CASTLE_WS = 0x1, FLAG_CASTLE_WL = 0x2, FLAG_CASTLE_BS = 0x4,
-               FLAG_CASTLE_BL = 0x8, FLAG_IN_CHECK = 0x80, NEED_PART2 = 0x100000;
+// The bits of POS_T.flags.
+// Castling rights (they also enter the first key, shifted by 16) and castled.
+const uint32_t FLAG_CASTLE_WS = 0x1, FLAG_CASTLE_WL = 0x2, FLAG_CASTLE_BS = 0x4, FLAG_CASTLE_BL = 0x8,
+               FLAG_CASTLE_RIGHTS = 0xF;
+const uint32_t FLAG_CASTLED_W = 0x10, FLAG_CASTLED_B = 0x20;
+// The side to move stands in check; the side that just moved had stood in check.
+const uint32_t FLAG_IN_CHECK = 0x80, FLAG_WAS_IN_CHECK = 0x100;
+// A White or Black pawn promoted on the last move (its notation says so).
+const uint32_t FLAG_PROMOTED_W = 0x800, FLAG_PROMOTED_B = 0x1000, FLAG_PROMOTED = 0x1800;
+// The evaluation's marks: material judged a dead draw; the full evaluation is
+// stored in eval_result; the king-shelter tables the control values use (a
+// king on its king's or queen's wing, White's then Black's); tactics scored.
+const uint32_t FLAG_MATERIAL_DRAWN = 0x2000, FLAG_EVALUATED = 0x4000;
+const uint32_t FLAG_SHELTER_WK = 0x8000, FLAG_SHELTER_WQ = 0x10000, FLAG_SHELTER_BK = 0x20000,
+               FLAG_SHELTER_BQ = 0x40000, FLAG_SHELTERS = 0x78000;
+const uint32_t FLAG_TACTICS_DONE = 0x10000000;
+// The move that led here still waits for its second half (maps, verdict).
+const uint32_t NEED_PART2 = 0x100000;
+// The search extended this node by a ply.
+const uint32_t FLAG_EXTENDED = 0x4000000;
 // Set when the computer plays White: the search and the king-safety term tell
 // the computer's plies from the opponent's by it, and every copy carries it.
 const uint32_t COMPUTER_IS_WHITE = 0x8000000;

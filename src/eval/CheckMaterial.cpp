@@ -15,7 +15,7 @@ ETYPE_T CheckMaterial(POS_T* b, ETYPE_T ret0)
 
     // 1. Queen against queen or rook against rook without pawns.
     if (!pawns && b->tactics == 0 && ((w == K + Q && bl == K + Q) || (w == K + R && bl == K + R))) {
-        b->flags |= 0x2000;
+        b->flags |= FLAG_MATERIAL_DRAWN;
         return 2 * draw - ret0;
     }
 
@@ -40,9 +40,9 @@ ETYPE_T CheckMaterial(POS_T* b, ETYPE_T ret0)
 
     // 3b.
     if (ret == draw && ret0 != draw) {
-        b->flags |= 0x2000;
+        b->flags |= FLAG_MATERIAL_DRAWN;
     } else {
-        b->flags &= ~0x2000u;
+        b->flags &= ~FLAG_MATERIAL_DRAWN;
         if (b->stage != MATING && ret != 0 && b->fifty_count > 20) {
             // The advantage fades towards the fifty-move limit; the factor
             // stops at zero rather than turning the score round.

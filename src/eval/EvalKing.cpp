@@ -42,7 +42,7 @@ ETYPE_T EvalKing(POS_T* b, int pi, int c)
         return s;
 
     // 3. Castling, then the pawn shield of a king on its first row.
-    uint32_t castled = c > 0 ? 0x10 : 0x20;
+    uint32_t castled = c > 0 ? FLAG_CASTLED_W : FLAG_CASTLED_B;
     uint32_t rights = c > 0 ? FLAG_CASTLE_WS | FLAG_CASTLE_WL : FLAG_CASTLE_BS | FLAG_CASTLE_BL;
     ETYPE_T castling = (b->flags & castled) ? w[CASTLING] : !(b->flags & rights) ? -w[CASTLING] : 0;
     s += castling;

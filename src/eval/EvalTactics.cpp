@@ -5,7 +5,7 @@
 
 ETYPE_T EvalTactics(POS_T* b)
 {
-    if (b->flags & 0x10000000)
+    if (b->flags & FLAG_TACTICS_DONE)
         return b->tactics;
     ZeroMove(&b->best_capture);
     const ETYPE_T win = coefficients[TACTICS_WIN], threat = coefficients[TACTICS_THREAT];
@@ -23,7 +23,7 @@ ETYPE_T EvalTactics(POS_T* b)
         else if (MiniQuiesceW(b, b->material_mask, 0, -v + 5000, 0) + v >= 5000)
             t = threat;
     }
-    b->flags |= 0x10000000;
+    b->flags |= FLAG_TACTICS_DONE;
     b->tactics = t;
     return t;
 }

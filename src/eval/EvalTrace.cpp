@@ -11,7 +11,7 @@ ETYPE_T EvaluateTraced(POS_T* b, EVAL_TRACE_T* trace)
     memset(trace, 0, sizeof *trace);
     EVAL_TRACE_T* outer = eval_trace;
     eval_trace = trace;
-    b->flags &= ~(0x4000u | 0x10000000u);
+    b->flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
     ETYPE_T v = Evaluate(b, NO_VALUE, 2);
     eval_trace = outer;
     return v;

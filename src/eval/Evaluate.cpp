@@ -77,7 +77,7 @@ ETYPE_T EvalEtype(POS_T* b, ETYPE_T testv, int depth)
     int side = NextToPlay(b);
     if (b->stage < OPENING || b->stage > MATING)
         Panic(false, "Stage error");
-    if (b->flags & 0x4000)
+    if (b->flags & FLAG_EVALUATED)
         return b->eval_result * side;
     if (b->flags & NEED_PART2)
         Panic(false, "NEED_PART2 in eval");
@@ -88,7 +88,7 @@ ETYPE_T EvalEtype(POS_T* b, ETYPE_T testv, int depth)
     // 4. The parent first, so that its caches are valid; the root needs none.
     bool inherited = true;
     if (!root && b->oldb) {
-        if (!(b->oldb->flags & 0x4000))
+        if (!(b->oldb->flags & FLAG_EVALUATED))
             Evaluate(b->oldb, testv, 1);
         inherited = b->evaluation == CacheStamp(b->oldb);
     }
@@ -146,7 +146,7 @@ ETYPE_T EvalEtype(POS_T* b, ETYPE_T testv, int depth)
     ETYPE_T mob = EvalMobility(b);
     b->expensive += mob;
     ETYPE_T ovl = OverloadedPieces(b);
-    b->flags |= 0x4000;
+    b->flags |= FLAG_EVALUATED;
 
     // 10. The total with the material corrections.
     ETYPE_T total = sum + pins + control + attacks + (pv2 - pv) + mob + ovl + mat;

@@ -17,26 +17,26 @@ void RecalcPosValues(POS_T* b)
         SQ_T wk = b->pieces[W_KING_SLOT].pos, bk = b->pieces[B_KING_SLOT].pos;
         if (wk < 64 && XPOS(wk) >= 4 && YPOS(wk) <= 2) {
             sq_p1 = coefficients + 253;
-            f = 0x8000;
+            f = FLAG_SHELTER_WK;
         } else if (wk < 64 && XPOS(wk) <= 2 && YPOS(wk) <= 2) {
             sq_p1 = coefficients + 317;
-            f = 0x10000;
+            f = FLAG_SHELTER_WQ;
         }
         if (bk < 64 && XPOS(bk) >= 4 && YPOS(bk) >= 5) {
             sq_p2 = black_king_side;
-            f |= 0x20000;
+            f |= FLAG_SHELTER_BK;
         } else if (bk < 64 && XPOS(bk) <= 2 && YPOS(bk) >= 5) {
             sq_p2 = black_queen_side;
-            f |= 0x40000;
+            f |= FLAG_SHELTER_BQ;
         }
     }
-    if ((b->flags & 0x78000) != f || copied_from != coefficients) {
+    if ((b->flags & FLAG_SHELTERS) != f || copied_from != coefficients) {
         copied_from = coefficients;
         for (int i = 0; i < 64; i++) {
             black_king_side[i] = coefficients[253 + (i ^ 7)];
             black_queen_side[i] = coefficients[317 + (i ^ 7)];
         }
         new_pos_values = 1;
-        b->flags = (b->flags & ~0x78000u) | f;
+        b->flags = (b->flags & ~FLAG_SHELTERS) | f;
     }
 }

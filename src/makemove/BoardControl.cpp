@@ -19,7 +19,7 @@ ETYPE_T BoardControl1(POS_T* b)
     const int* ref_board = empty_board;
     uint32_t ref_pinned = 0;
     POS_T* old = b->oldb;
-    if (!old || !(old->flags & 0x4000) || new_pos_values) {
+    if (!old || !(old->flags & FLAG_EVALUATED) || new_pos_values) {
         b->board_control = 0;
         b->attacking_mask = 0;
         memset(b->cont, 0, sizeof b->cont);

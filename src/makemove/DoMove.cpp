@@ -85,9 +85,9 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
     }
     b_out->last_move = *move;
     ZeroMove(&b_out->best_capture);
-    b_out->flags = b_in->flags & ~(FLAG_IN_CHECK | 0x100u | 0x4000u | 0x4000000u | 0x10000000u | NEED_PART2);
+    b_out->flags = b_in->flags & ~(FLAG_IN_CHECK | FLAG_WAS_IN_CHECK | FLAG_EVALUATED | FLAG_EXTENDED | FLAG_TACTICS_DONE | NEED_PART2);
     if (b_in->flags & FLAG_IN_CHECK)
-        b_out->flags |= 0x100;
+        b_out->flags |= FLAG_WAS_IN_CHECK;
     b_out->enpassant = b_in->enpassant;
 
     bool white = IsWhitesMove(b_in);
@@ -103,7 +103,7 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
         b_out->hash1 ^= old1 ^ new1;
         b_out->hash2 ^= old2 ^ new2;
         if (DetectPromoteAttackBoard(b_out, move) && PromoteAttackBoard(b_out, move->piece_moving, move))
-            b_out->flags |= b_out->whites_board[ab] ? 0x800 : 0x1000;
+            b_out->flags |= b_out->whites_board[ab] ? FLAG_PROMOTED_W : FLAG_PROMOTED_B;
         // Which pawns stand one step before promotion depends on where the
         // boards stand.
         b_out->pawns7th = 0;
@@ -172,7 +172,7 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
             if (DetectPromotion(b_out, p, to, move)) {
                 int made = GetPromotedPiece(move);
                 ChangePiece(b_out, GetPBoard(b_out, to), p > 0 ? made : -made);
-                b_out->flags |= p > 0 ? 0x800 : 0x1000;
+                b_out->flags |= p > 0 ? FLAG_PROMOTED_W : FLAG_PROMOTED_B;
                 complex = true;
             }
 
@@ -198,7 +198,7 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
             b_out->hash1 ^= b_out->enpassant << 8;
 
             // Step 10: castling and the rights it keeps.
-            uint32_t rights = b_out->flags & 0xF;
+            uint32_t rights = b_out->flags & FLAG_CASTLE_RIGHTS;
             if (rights) {
                 b_out->hash1 ^= rights << 16;
                 bool plain = state.dmode == 2;
@@ -231,11 +231,11 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
                                                           : ((sym == 'S' && to == from + 8) ||
                                                              (sym == 'L' && to == from - 8)));
                     if (castled)
-                        b_out->flags |= p > 0 ? 0x10 : 0x20;
+                        b_out->flags |= p > 0 ? FLAG_CASTLED_W : FLAG_CASTLED_B;
                 }
                 b_out->flags &= ~RightsLost(p, from, to, captured);
-                b_out->hash1 ^= (b_out->flags & 0xF) << 16;
-                if ((b_out->flags & 0xF) != (b_in->flags & 0xF))
+                b_out->hash1 ^= (b_out->flags & FLAG_CASTLE_RIGHTS) << 16;
+                if ((b_out->flags & FLAG_CASTLE_RIGHTS) != (b_in->flags & FLAG_CASTLE_RIGHTS))
                     complex = true;
             }
         }

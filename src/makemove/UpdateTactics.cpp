@@ -7,7 +7,7 @@
 
 void UpdateTactics(POS_T* b)
 {
-    if (!(b->flags & 0x10000000)) {
+    if (!(b->flags & FLAG_TACTICS_DONE)) {
         b->tactics = EvalTactics(b);
         b->eval_result += b->tactics;
         return;

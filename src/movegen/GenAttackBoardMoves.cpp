@@ -100,7 +100,7 @@ int PromoteAttackBoard(POS_T* b, int which_board, MOVE_T* move)
         if (cell == NO_SQUARE)
             return 0;
         ChangePiece(b, GetPBoard(b, cell), -GetPromotedPiece(move));
-        b->flags |= 0x1000;
+        b->flags |= FLAG_PROMOTED_B;
         return 1;
     }
     if (pin == ABW_QL6 || pin == ABW_KL6) {
@@ -108,7 +108,7 @@ int PromoteAttackBoard(POS_T* b, int which_board, MOVE_T* move)
         if (cell == NO_SQUARE)
             return 0;
         ChangePiece(b, GetPBoard(b, cell), GetPromotedPiece(move));
-        b->flags |= 0x800;
+        b->flags |= FLAG_PROMOTED_W;
         return 1;
     }
     return 0;

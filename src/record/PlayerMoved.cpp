@@ -7,8 +7,6 @@
 
 namespace {
 
-const uint32_t PROMOTION_BITS = 0x1800;
-
 void EndGameNow(POS_T* b, int winner)
 {
     if (!b->winner)
@@ -50,7 +48,7 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
             // are then replayed exactly.
             state.game_record[ply] = m;
             *move_t = m;
-            if (b->flags & 0x2000)
+            if (b->flags & FLAG_MATERIAL_DRAWN)
                 printf("\nDraw");
             if (b->move_num >= MAX_GAME_PLIES && !b->winner) {
                 printf("\nDraw - the game record is full");
@@ -71,6 +69,6 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
             result = 1;
         }
     }
-    b->flags &= ~PROMOTION_BITS;
+    b->flags &= ~FLAG_PROMOTED;
     return result;
 }

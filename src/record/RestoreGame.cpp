@@ -134,7 +134,7 @@ bool ReplayChecked(const STATE_T* s, std::string* why)
             break;
         }
         std::swap(b, next);
-        b->flags &= ~0x1800u;
+        b->flags &= ~FLAG_PROMOTED;
     }
     SetLineHashList(old_line);
     state.dmode = old_dmode;

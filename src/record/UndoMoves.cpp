@@ -35,7 +35,7 @@ int ReplayRecord(POS_T* b, int target, bool list, const char* caller, const char
             break;
         }
         // As after a move in play, the promotion marks last one ply.
-        b->flags &= ~0x1800u;
+        b->flags &= ~FLAG_PROMOTED;
         if (list)
             GameListPut(b, &m, b->move_num);
     }

@@ -76,7 +76,7 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
     v = Evaluate(b, testv, 0);
     if (v >= testv || ply >= search.ply_limit || ply >= MAX_SEARCH_PLY)
         return MateAdjustOut(v);
-    if (!(b->flags & 0x4000)) {
+    if (!(b->flags & FLAG_EVALUATED)) {
         v = Evaluate(b, testv, 1);
         if (v >= testv)
             return MateAdjustOut(v);
@@ -143,7 +143,7 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
 
 ETYPE_T QuiesceCheck(POS_T* b, ETYPE_T testv, int ply)
 {
-    if (!(b->flags & 0x4000))
+    if (!(b->flags & FLAG_EVALUATED))
         Evaluate(b, testv, 1);
     if (!b->moves)
         GenMoveList(b, ply, nullptr, testv);

@@ -7,13 +7,10 @@
 #include "makemove/makemove.h"
 #include "movegen/movegen.h"
 
-
 namespace {
 
-const uint32_t EXTENDED = 0x4000000;
-
 bool InCheck(const POS_T* b) { return b->flags & FLAG_IN_CHECK; }
-bool Extended(const POS_T* b) { return b && (b->flags & EXTENDED); }
+bool Extended(const POS_T* b) { return b && (b->flags & FLAG_EXTENDED); }
 bool AfterNull(int ply) { return ply >= 1 && ply - 1 <= MAX_SEARCH_PLY && search.null_ply[ply - 1]; }
 
 }  // namespace
@@ -26,7 +23,7 @@ int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
     if (depth + ply < search.search_depth + 20) {
         POS_T* old = b->oldb;
         if (InCheck(b)) {
-            b->flags |= EXTENDED;
+            b->flags |= FLAG_EXTENDED;
             ext = 1;
             result = depth + 1;
         } else if (Extended(old)) {
@@ -34,7 +31,7 @@ int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
         } else if (old && old->oldb && b->last_move.to == old->last_move.to && b->last_move.to < 64 &&
                    old->oldb->board[b->last_move.to] && abs(b->board[b->last_move.to]) != W_PAWN &&
                    abs((b->w_material - b->b_material) - (old->oldb->w_material - old->oldb->b_material)) <= 4999) {
-            b->flags |= EXTENDED;  // an even recapture
+            b->flags |= FLAG_EXTENDED;  // an even recapture
             ext = 1;
             result = depth + 1;
         }
@@ -84,57 +81,46 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     int bm = -1;
     bool mate_threat = false;
 
-    // 7. Null move.
+    // 7. Null move: the same position with the other side to move, searched
+    // as a child record of its own (the one the moves below use later).
+    POS_T child_store;
     uint32_t own_pieces = b->piece_mask & (white ? 0x0000FFFEu : 0xFFFE0000u);
     int mobility = white ? b->white_moves : b->black_moves;
     if (ply < search.ply_limit && own_pieces && !AfterNull(ply) && !(ComputersMove(b) && depth <= 2) &&
         !InCheck(b) && mobility >= 7 && !IsMateScore(testv)) {
-        SQ_T ep = b->enpassant;
-        MOVE_T best_capture = b->best_capture;
-        ETYPE_T tactics = b->tactics, eval_result = b->eval_result;
-        uint32_t flags = b->flags;
-        MOVE_T* moves = b->moves;
-        int num_moves = b->num_moves;
         int d2 = depth - 4;
         if (ComputersMove(b))
             d2 = imax(d2, 1);
+        POS_T* passed = &child_store;
+        *passed = *b;
+        passed->enpassant = 0;
+        passed->move_num++;
+        passed->moves = nullptr;
+        passed->num_moves = 0;
+        passed->hash1 ^= 1;
+        UpdatePawns(passed);
+        UpdateTactics(passed);
         search.null_ply[ply] = 1;
-        b->enpassant = 0;
-        b->move_num++;
-        b->moves = nullptr;
-        b->num_moves = 0;
-        b->hash1 ^= 1;
-        UpdatePawns(b);
-        UpdateTactics(b);
-        ETYPE_T w = -abtest(b, d2, flip(testv), ply + 1);
-        if (w >= testv && !ComputersMove(b)) {
+        ETYPE_T w = -abtest(passed, d2, flip(testv), ply + 1);
+        if (w >= testv && !ComputersMove(passed)) {
             // Trust a cutoff against the computer only after a deeper look.
             long before = search.nodes + search.quiesce_nodes;
-            b->moves = nullptr;
-            b->num_moves = 0;
-            w = -abtest(b, d2 + 1, flip(testv), ply + 1);
+            passed->moves = nullptr;
+            passed->num_moves = 0;
+            w = -abtest(passed, d2 + 1, flip(testv), ply + 1);
             search.confirm_nodes += search.nodes + search.quiesce_nodes - before;
         }
-        b->hash1 ^= 1;
-        b->move_num--;
-        b->enpassant = ep;
-        b->best_capture = best_capture;
-        b->tactics = tactics;
-        b->eval_result = eval_result;
-        b->flags = flags;
-        b->moves = moves;
-        b->num_moves = num_moves;
         search.null_ply[ply] = 0;
         if (SearchExpired())
             return w;
-        if (w > 399998)
-            w -= 10000;
+        if (w >= MATE_IN_ONE)
+            w -= 10000;  // a mate in one after passing proves less
         if (w >= testv) {
             g = w;
             goto store;
         }
         if (w < -(MATE_BOUND - 1) && depth + ply < search.search_depth + 20) {
-            b->flags |= EXTENDED;
+            b->flags |= FLAG_EXTENDED;
             mate_threat = true;
             depth++;
         }
@@ -152,7 +138,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     }
     if (InCheck(b) && b->num_moves == 1 && b->oldb && !Extended(b->oldb) &&
         depth + ply < search.search_depth + 20) {
-        b->flags |= EXTENDED;
+        b->flags |= FLAG_EXTENDED;
         depth++;
     }
     depth = imin(depth, depth0 + 1);
@@ -163,8 +149,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
 
     // 10. The moves in order.
     {
-        POS_T b1_store;
-        POS_T* b1 = &b1_store;
+        POS_T* b1 = &child_store;
         for (int i = 0; i < b->num_moves; i++) {
             MOVE_T* move = &b->moves[i];
             if (!IsValidMove(b, *move)) {

@@ -68,7 +68,7 @@ void PlayAndCompare(const char* start, int plies, unsigned seed)
     TestWeights weights;
     auto parent = Load(start);
     FromScratch(parent.get());
-    parent->flags |= 0x4000;
+    parent->flags |= FLAG_EVALUATED;
     for (int ply = 0; ply < plies; ply++) {
         std::vector<MOVE_T> moves;
         if (!LegalChoices(parent.get(), &moves))
@@ -88,7 +88,7 @@ void PlayAndCompare(const char* start, int plies, unsigned seed)
                                                      CoordinateMove(&m));
         if (::testing::Test::HasFailure())
             return;
-        child->flags |= 0x4000;
+        child->flags |= FLAG_EVALUATED;
         child->oldb = nullptr;
         parent = std::move(child);
     }

@@ -28,7 +28,7 @@ inline const char* const k3dStart =
 inline ETYPE_T Restage(POS_T* b)
 {
     EstimateGameStage(b, 1);
-    b->flags &= ~(0x4000u | 0x10000000u);
+    b->flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
     return Evaluate(b, NO_VALUE, 2);
 }
 
@@ -74,7 +74,7 @@ inline std::unique_ptr<POS_T> Rebuild(const POS_T* src, int dmode, bool mirror)
     int flip = mirror ? 7 : 0;
     for (int sq = 0; sq < 64; sq++)
         b->board[sq ^ flip] = mirror ? -src->board[sq] : src->board[sq];
-    uint32_t f = src->flags & (0xFu | 0x30u | 0x8000000u);
+    uint32_t f = src->flags & (FLAG_CASTLE_RIGHTS | FLAG_CASTLED_W | FLAG_CASTLED_B | COMPUTER_IS_WHITE);
     if (mirror) {
         f = ((f & 0x3) << 2) | ((f & 0xC) >> 2) | ((f & 0x10) << 1) | ((f & 0x20) >> 1) |
             ((f & 0x8000000u) ^ 0x8000000u);

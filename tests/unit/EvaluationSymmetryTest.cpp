@@ -75,7 +75,7 @@ void ExpectMirrored(const POS_T* p, int dmode, bool computer_white, const std::s
         return;
     }
     POS_T src = *p;
-    src.flags = computer_white ? src.flags | 0x8000000 : src.flags & ~0x8000000u;
+    src.flags = computer_white ? src.flags | COMPUTER_IS_WHITE : src.flags & ~COMPUTER_IS_WHITE;
     auto a = et::Rebuild(&src, dmode, false);
     auto m = et::Rebuild(&src, dmode, true);
     ASSERT_FALSE(::testing::Test::HasFailure()) << where;
@@ -105,7 +105,7 @@ void ExpectMirrored(const POS_T* p, int dmode, bool computer_white, const std::s
     }
     // The draw score leans to the computer's side whichever colour it
     // plays, so a balance judged drawn has no mirrored score.
-    bool draw = (a->flags | m->flags) & 0x2000;
+    bool draw = (a->flags | m->flags) & FLAG_MATERIAL_DRAWN;
     bool reach = BishopReachMirrored(a.get());
     count->draws += draw;
     count->reach_asymmetric += !reach;
@@ -185,7 +185,7 @@ void ExpectSameEvaluation(const POS_T& a, const POS_T& b, const std::string& whe
     ASSERT_EQ(a.null_unstoppable_pawn, b.null_unstoppable_pawn) << where;
     ASSERT_EQ(a.tactics, b.tactics) << where;
     ASSERT_EQ(a.expensive, b.expensive) << where;
-    ASSERT_EQ(a.flags & 0x2000, b.flags & 0x2000) << where;
+    ASSERT_EQ(a.flags & FLAG_MATERIAL_DRAWN, b.flags & FLAG_MATERIAL_DRAWN) << where;
     if (a.stage != MATING) {
         for (int sq = 0; sq < 64; sq++) {
             ASSERT_EQ(a.control[sq], b.control[sq]) << "square " << sq << " at " << where;
@@ -201,10 +201,10 @@ void ExpectSameEvaluation(const POS_T& a, const POS_T& b, const std::string& whe
 
 void ExpectAsFromScratch(POS_T* b, int dmode, const std::string& where)
 {
-    ASSERT_TRUE(b->flags & 0x4000) << where;
+    ASSERT_TRUE(b->flags & FLAG_EVALUATED) << where;
     POS_T scratch = *b;
     scratch.oldb = nullptr;
-    scratch.flags &= ~(0x4000u | 0x10000000u);
+    scratch.flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
     Evaluate(&scratch, NO_VALUE, 2);
     ExpectSameEvaluation(*b, scratch, where + " (" + (dmode == 2 ? "plain" : "3d") + ")");
 }
@@ -307,7 +307,7 @@ void EvaluateOnTwoThreads(const char* start, int plies)
     }
     for (POS_T& p : positions) {
         EstimateGameStage(&p, 1);
-        p.flags &= ~(0x4000u | 0x10000000u);
+        p.flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
         POS_T copy = p;
         Evaluate(&copy, NO_VALUE, 2);
         expected.push_back(copy.eval_result);

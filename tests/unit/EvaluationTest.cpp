@@ -166,7 +166,7 @@ TEST(CheckMaterial, DeadDrawsRookEndingsAndWeakSides)
     ASSERT_EQ(b->stage, MATING);
     ASSERT_EQ(b->tactics, 0);
     EXPECT_EQ(b->eval_result, 2 * DrawValue());
-    EXPECT_TRUE(b->flags & 0x2000);
+    EXPECT_TRUE(b->flags & FLAG_MATERIAL_DRAWN);
     EXPECT_EQ(Evaluate(b.get(), 0, 1), 2 * DrawValue());  // White to move
     // Rook against knight, rook and bishop against rook.
     b = Load("4k3/8/8/8/8/8/n7/4K2R w - - 0 1");
@@ -178,7 +178,7 @@ TEST(CheckMaterial, DeadDrawsRookEndingsAndWeakSides)
     // A lone bishop cannot win: the score is at most the draw score.
     b = Load("4k3/8/8/8/8/8/8/2B1K3 w - - 0 1");
     EXPECT_EQ(b->eval_result, DrawValue());
-    EXPECT_TRUE(b->flags & 0x2000);
+    EXPECT_TRUE(b->flags & FLAG_MATERIAL_DRAWN);
     // Two knights cannot force it either; against a pawn the weaker side
     // keeps its own chances.
     b = Load("4k3/8/8/8/8/8/p7/1NN1K3 w - - 0 1");
@@ -220,7 +220,7 @@ TEST(CheckMaterial, TheSideAheadPrefersTradingPieces)
 TEST(Evaluate, ASecondCallAnswersTheStoredResult)
 {
     auto b = Load("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3");
-    ASSERT_TRUE(b->flags & 0x4000);
+    ASSERT_TRUE(b->flags & FLAG_EVALUATED);
     ETYPE_T first = Evaluate(b.get(), 0, 1);
     EXPECT_EQ(first, b->eval_result);
     b->eval_result = 777;  // a recomputation would overwrite it
@@ -267,10 +267,10 @@ TEST(Evaluate, TheLazyEstimateAnswersClearQuestionsOnly)
     // Far below the estimate: answered without the costly terms.
     ETYPE_T v = Evaluate(&child, -100000, 0);
     EXPECT_GE(v, -100000);
-    EXPECT_FALSE(child.flags & 0x4000);
+    EXPECT_FALSE(child.flags & FLAG_EVALUATED);
     // Near the estimate: the full evaluation.
     ETYPE_T full = Evaluate(&child, v, 0);
-    EXPECT_TRUE(child.flags & 0x4000);
+    EXPECT_TRUE(child.flags & FLAG_EVALUATED);
     EXPECT_EQ(full, child.eval_result * NextToPlay(&child));
 }
 
@@ -421,20 +421,20 @@ TEST(KingTerms, SafetyCountsAttackersAndOpenColumns)
     // every column of its zone holds a pawn.
     auto b = Load("4k3/8/8/8/8/8/5PPP/6K1 w - - 0 1");
     ForceStage(b.get(), OPENING);
-    b->flags |= 0x8000000;
+    b->flags |= COMPUTER_IS_WHITE;
     EXPECT_EQ(WhiteKingSafety(b.get()), 811);
-    b->flags &= ~0x8000000u;
+    b->flags &= ~COMPUTER_IS_WHITE;
     EXPECT_EQ(WhiteKingSafety(b.get()), 1039);  // the opponent's table
     // A Black queen on the board switches tables; its rook's attack on the
     // zone counts twice; the open h-file costs once.
     b = Load("4k2r/q7/8/8/8/8/5PP1/6K1 w - - 0 1");
     ForceStage(b.get(), OPENING);
-    b->flags |= 0x8000000;
+    b->flags |= COMPUTER_IS_WHITE;
     const ETYPE_T* c = coefficients;
     EXPECT_EQ(WhiteKingSafety(b.get()), -c[KING_ATTACK_OWN_QUEEN + 3] - c[OPEN_COLUMN_QUEEN]);
     // Seven attackers and a rook are as many as the table holds.
     b = Load("6qr/1b6/8/k1b5/5n2/8/4n3/r6K w - - 0 1");
-    b->flags |= 0x8000000;
+    b->flags |= COMPUTER_IS_WHITE;
     c = coefficients;
     EXPECT_EQ(WhiteKingSafety(b.get()), -c[KING_ATTACK_OWN_QUEEN + 7] - 2 * c[OPEN_COLUMN_QUEEN]);
     EXPECT_EQ(KingSafety(b.get()), WhiteKingSafety(b.get()) - BlackKingSafety(b.get()));
@@ -445,7 +445,7 @@ TEST(KingTerms, PlaceCastlingAndShield)
     const ETYPE_T* c;
     // Castled White king behind f2, g2, h2 with the queens on.
     auto b = Load("rnbqk2r/pppppppp/8/8/8/8/PPPPPPPP/RNBQ1RK1 w kq - 0 1");
-    b->flags |= 0x10;
+    b->flags |= FLAG_CASTLED_W;
     ForceStage(b.get(), OPENING);
     c = coefficients;
     EXPECT_EQ(EvalWhiteKing(b.get(), 0), c[CASTLING] + c[KING_SHIELD] + c[KING_SHIELD + 1] + c[KING_SHIELD + 2]);
@@ -537,7 +537,7 @@ TEST(Tactics, ComputedOnceAndForTheSideToMove)
     EXPECT_EQ(b->best_capture.to, (SQ_T)D5);
     b->tactics = 12345;  // cached until the board changes
     EXPECT_EQ(EvalTactics(b.get()), 12345);
-    b->flags &= ~0x10000000u;
+    b->flags &= ~FLAG_TACTICS_DONE;
     EXPECT_EQ(EvalTactics(b.get()), coefficients[TACTICS_WIN]);
     // The same board with Black to move: the rook is threatened.
     b = Load("4k3/8/8/3r4/8/4N3/8/4K3 b - - 0 1");
@@ -634,7 +634,7 @@ TEST(UpdateTactics, ANullMoveTurnsTheStateRound)
     EXPECT_EQ(b->eval_result, before);
     // Without the flag it is computed afresh.
     b = Load("4k3/8/8/3r4/8/4N3/8/4K3 w - - 0 1");
-    b->flags &= ~0x10000000u;
+    b->flags &= ~FLAG_TACTICS_DONE;
     before = b->eval_result;
     b->tactics = 0;
     UpdateTactics(b.get());
@@ -663,7 +663,7 @@ TEST(Evaluate, LazyAndEagerAgreeAlongRandomGames)
                 MOVE_T m1 = m, m2 = m;
                 ASSERT_TRUE(DoMove(eager.get(), b.get(), &m1));
                 ASSERT_TRUE(DoMove(lazy.get(), b.get(), &m2));
-                EXPECT_FALSE(eager->flags & 0x4000) << "making a move evaluated it";
+                EXPECT_FALSE(eager->flags & FLAG_EVALUATED) << "making a move evaluated it";
                 ETYPE_T now = Evaluate(eager.get(), 1, 1);
                 later.emplace_back(std::move(lazy), now);
             }

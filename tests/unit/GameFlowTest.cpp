@@ -83,10 +83,10 @@ TEST(GameFlow, ARefusedMoveChangesNothing)
     auto before = rt::SaveImage();
     MOVE_T wrong;
     InitMove(&wrong, W_KING, E1, E3, NO_VALUE, '-', 0);
-    state.position.flags |= 0x1800;  // promotion marks of a previous move
+    state.position.flags |= FLAG_PROMOTED;  // promotion marks of a previous move
     EXPECT_EQ(PlayerMoved(&state.position, &wrong), 0);
-    EXPECT_EQ(state.position.flags & 0x1800, 0u);
-    state.position.flags &= ~0x1800u;
+    EXPECT_EQ(state.position.flags & FLAG_PROMOTED, 0u);
+    state.position.flags &= ~FLAG_PROMOTED;
     EXPECT_EQ(rt::SaveImage(), before);
     EXPECT_EQ(state.position.move_num, 2);
 }

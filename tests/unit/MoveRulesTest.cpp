@@ -214,7 +214,7 @@ TEST(Castling, TriDimensionalShortAndLongResults) {
     EXPECT_EQ(after->pboard[C1], rook_slot);
     EXPECT_EQ(after->pieces[0].pos, unsigned(D1));
     EXPECT_EQ(after->fifty_count, 1);
-    EXPECT_TRUE(after->flags & 0x10);
+    EXPECT_TRUE(after->flags & FLAG_CASTLED_W);
     EXPECT_EQ(after->flags & (FLAG_CASTLE_WS | FLAG_CASTLE_WL), 0u);
     EXPECT_EQ(after->flags & (FLAG_CASTLE_BS | FLAG_CASTLE_BL), FLAG_CASTLE_BS | FLAG_CASTLE_BL);
     EXPECT_EQ(PopCount32(after->material_mask), 32);
@@ -229,8 +229,8 @@ TEST(Castling, TriDimensionalShortAndLongResults) {
     EXPECT_EQ(l->board[A1], 0);
     EXPECT_EQ(l->board[D1], W_ROOK);
     EXPECT_EQ(l->fifty_count, 9);  // the text's 7 is the game's 8, one more after the move
-    EXPECT_TRUE(l->flags & 0x10);
-    EXPECT_EQ(l->flags & 0xF, 0u);
+    EXPECT_TRUE(l->flags & FLAG_CASTLED_W);
+    EXPECT_EQ(l->flags & FLAG_CASTLE_RIGHTS, 0u);
     mt::ExpectMatchesRebuild(l.get(), "after long castling");
 }
 
@@ -246,13 +246,13 @@ TEST(Castling, LongCastlingIsNotTheKingStepToB1) {
     EXPECT_EQ(c->board[B1], W_KING);
     EXPECT_EQ(c->board[C1], W_ROOK);
     EXPECT_EQ(c->board[A1], 0);
-    EXPECT_TRUE(c->flags & 0x10);
+    EXPECT_TRUE(c->flags & FLAG_CASTLED_W);
     auto k = PlayChoice(p.get(), step);
     EXPECT_EQ(k->board[B1], W_KING);
     EXPECT_EQ(k->board[C1], 0);
     EXPECT_EQ(k->board[A1], W_ROOK);
-    EXPECT_FALSE(k->flags & 0x10) << "the plain king step C1-B1 is not castling, yet marks White as castled";
-    EXPECT_EQ(k->flags & 0xF, 0u);
+    EXPECT_FALSE(k->flags & FLAG_CASTLED_W) << "the plain king step C1-B1 is not castling, yet marks White as castled";
+    EXPECT_EQ(k->flags & FLAG_CASTLE_RIGHTS, 0u);
     EXPECT_NE(c->hash1, k->hash1);
     EXPECT_EQ(LegalMove(p.get(), &castle, "test"), 1);
     EXPECT_EQ(LegalMove(p.get(), &step, "test"), 1);
@@ -558,7 +558,7 @@ TEST(AttackBoardMoves, CarriedPawnPromotesOnTheFarPin) {
             EXPECT_TRUE(DoMove(c.get(), p.get(), &m));
             EXPECT_EQ(c->board[A2], ch.piece);
             EXPECT_EQ(c->whereis_board[0], ABW_QL6);
-            EXPECT_TRUE(c->flags & 0x800);
+            EXPECT_TRUE(c->flags & FLAG_PROMOTED_W);
             EXPECT_EQ(m.move_symbol, ch.symbol == 'T' ? 'Q' : ch.symbol);
             mt::ExpectMatchesRebuild(c.get(), "after the promotion");
         }
@@ -583,7 +583,7 @@ TEST(AttackBoardMoves, CarriedPawnPromotesOnTheFarPin) {
     EXPECT_FALSE(Has(s, Move(AB_KLB, ABW_KL3, ABW_KL1, 'T')));
     auto c = PlayChoice(b.get(), Move(AB_KLB, ABW_KL3, ABW_KL1, 'N'));
     EXPECT_EQ(c->board[C7], B_KNIGHT);
-    EXPECT_TRUE(c->flags & 0x1000);
+    EXPECT_TRUE(c->flags & FLAG_PROMOTED_B);
 }
 
 TEST(AttackBoardMoves, ControlPassesWhenAPieceLeavesOrIsTaken) {

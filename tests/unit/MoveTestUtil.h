@@ -258,7 +258,7 @@ inline std::unique_ptr<POS_T> Rebuild(const int board[64], const int where[4], c
         r->whereis_board[i] = ABWHERE_E(where[i]);
         r->whites_board[i] = owners[i];
     }
-    r->flags = flags & 0xF;
+    r->flags = flags & FLAG_CASTLE_RIGHTS;
     r->enpassant = enpassant;
     r->move_num = move_num;
     r->fifty_count = fifty_count;
@@ -325,7 +325,7 @@ inline void ExpectMatchesRebuild(POS_T* b, const std::string& where, Tally* pawn
     int pins[4];
     for (int i = 0; i < 4; ++i) pins[i] = b->whereis_board[i];
     auto r = Rebuild(b->board, pins, b->whites_board, b->flags, b->enpassant, b->move_num, b->fifty_count);
-    EXPECT_EQ(b->flags & 0xF, r->flags & 0xF) << "castling rights the board no longer supports";
+    EXPECT_EQ(b->flags & FLAG_CASTLE_RIGHTS, r->flags & FLAG_CASTLE_RIGHTS) << "castling rights the board no longer supports";
     EXPECT_EQ(b->hash1, r->hash1);
     EXPECT_EQ(b->hash2, r->hash2);
     EXPECT_EQ(b->w_material, r->w_material);

@@ -25,7 +25,7 @@ struct Placed {
 
 // A bare board of the given game, built into a full position.
 std::unique_ptr<POS_T> Build(int dmode, const std::vector<Placed>& pieces, int* result,
-                             uint32_t flags = 0xF) {
+                             uint32_t flags = FLAG_CASTLE_RIGHTS) {
     state.dmode = dmode;
     auto pos = vt::NewPos();
     POS_T* b = pos.get();
@@ -137,7 +137,7 @@ TEST(StartPosition, BothGames) {
         EXPECT_EQ(b->piece_mask, 0x00FF00FFu);
         EXPECT_EQ(b->material_mask, 0xFFFFFFFFu);
         EXPECT_EQ(b->sliding_mask, 0x003E003Eu);
-        EXPECT_EQ(b->flags & 0xF, 0xFu);
+        EXPECT_EQ(b->flags & FLAG_CASTLE_RIGHTS, FLAG_CASTLE_RIGHTS);
         EXPECT_EQ(b->move_num, 0);
         EXPECT_EQ(b->enpassant, 0u);
         EXPECT_EQ(b->winner, 0);
@@ -231,7 +231,7 @@ TEST(CreatePBoard, CastlingRightsFollowKingAndRooks) {
         int ok = 0;
         auto pos = Build(k.mode, v, &ok);
         ASSERT_EQ(ok, 1);
-        EXPECT_EQ(pos->flags & 0xF, k.rights);
+        EXPECT_EQ(pos->flags & FLAG_CASTLE_RIGHTS, k.rights);
         vt::ExpectConsistent(pos.get(), "rights");
     }
 }
@@ -413,7 +413,7 @@ TEST(Primitives, CaptureChangeMoveAndAdd) {
     vt::SetHomePins(again.get());
     ASSERT_EQ(CreatePBoard(again.get()), 1);
     // The rebuild drops rights whose king or rook left home; compare without them.
-    EXPECT_EQ(again->hash1 ^ ((again->flags & 0xF) << 16), b->hash1 ^ ((b->flags & 0xF) << 16));
+    EXPECT_EQ(again->hash1 ^ ((again->flags & FLAG_CASTLE_RIGHTS) << 16), b->hash1 ^ ((b->flags & FLAG_CASTLE_RIGHTS) << 16));
     EXPECT_EQ(again->hash2, b->hash2);
 }
 

@@ -53,7 +53,7 @@ TEST(PositionText, StartLinesMatchTheNewGame)
         }
         EXPECT_EQ(parsed.hash1, state.position.hash1);
         EXPECT_EQ(parsed.hash2, state.position.hash2);
-        EXPECT_EQ(parsed.flags & 0xF, 0xFu);
+        EXPECT_EQ(parsed.flags & FLAG_CASTLE_RIGHTS, FLAG_CASTLE_RIGHTS);
         for (int i = 0; i < 64; i++)
             EXPECT_EQ(parsed.topieces[i], state.position.topieces[i]) << "square " << i;
     }
