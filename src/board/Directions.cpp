@@ -4,8 +4,7 @@
 namespace {
 
 struct DirFacts {
-    signed char index[35];  // by direction + 17; -1 for no direction
-    signed char file[35], rank[35];
+    signed char file[35], rank[35];  // by direction + 17
 };
 
 // A direction value is column step x 8 + row step, with row steps of -2..2.
@@ -13,14 +12,11 @@ DirFacts MakeFacts()
 {
     DirFacts f;
     for (int v = -17; v <= 17; v++) {
-        f.index[v + 17] = -1;
         int r = ((v % 8) + 8) % 8;
         r = r > 2 ? r - 8 : r;
         f.rank[v + 17] = (signed char)r;
         f.file[v + 17] = (signed char)((v - r) / 8);
     }
-    for (int i = 0; i < NUM_DIRS; i++)
-        f.index[dir_order[i] + 17] = (signed char)i;
     return f;
 }
 
@@ -31,11 +27,6 @@ const DirFacts& Facts()
 }
 
 }  // namespace
-
-int DirIndex(int direction)
-{
-    return direction >= -17 && direction <= 17 ? Facts().index[direction + 17] : -1;
-}
 
 int DirRankStep(int direction)
 {

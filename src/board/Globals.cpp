@@ -24,5 +24,3 @@ const ABWHERE_E ab_home[4] = {ABW_QL1, ABW_QL6, ABW_KL1, ABW_KL6};
 const ABWHERE_E attack_pins[12] = {ABW_QL1, ABW_QL3, ABW_QL5, ABW_QL2, ABW_QL4, ABW_QL6,
                                    ABW_KL1, ABW_KL3, ABW_KL5, ABW_KL2, ABW_KL4, ABW_KL6};
 
-const DIR_T dir_order[NUM_DIRS] = {NORTH, N_N_E, NORTH_EAST, E_N_E, EAST, E_S_E, SOUTH_EAST, S_S_E,
-                                   SOUTH, S_S_W, SOUTH_WEST, W_S_W, WEST, W_N_W, NORTH_WEST, N_N_W};

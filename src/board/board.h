@@ -119,8 +119,26 @@ enum DIR_T {
 };
 
 const int NUM_DIRS = 16;
-extern const DIR_T dir_order[NUM_DIRS];  // table order: n, nne, ne, ... nnw
-int DirIndex(int direction);             // place in dir_order, -1 if none
+// Table order: n, nne, ne, ... nnw.
+inline constexpr DIR_T dir_order[NUM_DIRS] = {NORTH, N_N_E, NORTH_EAST, E_N_E, EAST, E_S_E, SOUTH_EAST, S_S_E,
+                                              SOUTH, S_S_W, SOUTH_WEST, W_S_W, WEST, W_N_W, NORTH_WEST, N_N_W};
+// Place in dir_order, -1 if none; asked at every step of every walk, so
+// answered from a table built at compile time.
+struct DIR_INDEX_T {
+    signed char by_value[35];  // by direction + 17
+    constexpr DIR_INDEX_T() : by_value()
+    {
+        for (int v = 0; v < 35; v++)
+            by_value[v] = -1;
+        for (int i = 0; i < NUM_DIRS; i++)
+            by_value[dir_order[i] + 17] = (signed char)i;
+    }
+};
+inline constexpr DIR_INDEX_T dir_index_table{};
+inline int DirIndex(int direction)
+{
+    return direction >= -17 && direction <= 17 ? dir_index_table.by_value[direction + 17] : -1;
+}
 int DirFileStep(int direction);
 int DirRankStep(int direction);
 
@@ -347,10 +365,17 @@ inline ETYPE_T emax(ETYPE_T a, ETYPE_T b) { return a > b ? a : b; }
 inline ETYPE_T flip(ETYPE_T v) { return 1 - v; }
 void invert(ETYPE_T* p1, const ETYPE_T* p2);
 // Bit counts and scans of the slot masks, on every node's path: inline.
-inline int BitCount(uint32_t x) { return __builtin_popcount(x); }
+// Counted by bit arithmetic: without a popcount instruction in the target the
+// compiler's builtin is a library call.
+inline int PopCount32(uint32_t x)
+{
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    return (int)((((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+inline int BitCount(uint32_t x) { return PopCount32(x); }
 extern unsigned char pop_count[256];
-inline int PopCount16(uint32_t x) { return __builtin_popcount(x & 0xFFFF); }
-inline int PopCount32(uint32_t x) { return __builtin_popcount(x); }
+inline int PopCount16(uint32_t x) { return PopCount32(x & 0xFFFF); }
 // Lowest set bit (27 for an empty mask, as the table scan always gave);
 // highest set bit (-1 for an empty mask).
 inline int FFOne(uint32_t mask) { return mask ? __builtin_ctz(mask) : 27; }
