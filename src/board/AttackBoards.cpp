@@ -125,7 +125,7 @@ int GetAttackBoardLevel(POS_T* b, int which_ab)
 
 int GetLevel(POS_T* b, SQ_T sq)
 {
-    if (state.dmode == 2 || sq > 63)
+    if (IsPlainGame(b) || sq > 63)
         return 0;
     int ab = AttackBoardOfSquare(sq);
     if (ab >= 0)

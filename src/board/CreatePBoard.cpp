@@ -97,8 +97,9 @@ bool AssignSlots(const POS_T* b, int colour, Entry slots[16], const char** why)
 
 }  // namespace
 
-int CreatePBoard(POS_T* b)
+int CreatePBoard(POS_T* b, int dmode)
 {
+    b->dmode = dmode;
     hash_c.HashValuesInit();
     memset(b->pboard, 0, sizeof b->pboard);
     memset(b->pieces, 0, sizeof b->pieces);
@@ -124,7 +125,7 @@ int CreatePBoard(POS_T* b)
         if (slots[s].p)
             AddPiece(b, slots[s].p, slots[s].sq, &b->pieces[s]);
 
-    bool plain = state.dmode == 2;
+    bool plain = dmode == 2;
     SQ_T wk = plain ? E1 : C1, bk = plain ? E8 : C8;
     SQ_T wshort = plain ? H1 : D1, bshort = plain ? H8 : D8;
     if (b->board[wk] != W_KING)

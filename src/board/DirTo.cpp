@@ -32,7 +32,7 @@ int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t)
     glo_t->tos[0] = NO_SQUARE;
     glo_t->n = 0;
     int di = DirIndex(direction);
-    if (state.dmode != 2) {
+    if (!IsPlainGame(b)) {
         if (di < 0) {
             Panic(false, direction == 0 ? "NULL 3d direction" : "unknown 3d direction");
             return 0;

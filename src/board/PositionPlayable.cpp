@@ -33,7 +33,7 @@ bool CountArmies(const POS_T* b, ARMIES_T* armies, int* bad_square)
 
 const char* PositionUnplayableWhy(const POS_T* b)
 {
-    if (state.dmode != 2 && state.dmode != 3)
+    if (b->dmode != 2 && b->dmode != 3)
         return "no game mode";
 
     // 1. The board: piece codes, one king a side, army sizes.
@@ -72,7 +72,7 @@ const char* PositionUnplayableWhy(const POS_T* b)
         return "the piece list does not match the board";
 
     // 3. The attack boards stand on twelve pins, one board a pin.
-    if (state.dmode == 3) {
+    if (!IsPlainGame(b)) {
         for (int i = 0; i < 4; i++) {
             if (!IsPin(b->whereis_board[i]))
                 return "an attack board stands on no pin";

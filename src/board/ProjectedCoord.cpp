@@ -56,9 +56,9 @@ bool OffBoard(POS_T* b, SQ_T sq, int dir)
     return DirTo(b, sq, dir, &t) == 0;
 }
 
-unsigned GetRank(SQ_T p)
+unsigned GetRank(const POS_T* b, SQ_T p)
 {
-    if (state.dmode == 2)
+    if (IsPlainGame(b))
         return YPOS(p);
     if (p > 63 || AttackBoardOfSquare(p) >= 0)
         return 0;
@@ -67,7 +67,7 @@ unsigned GetRank(SQ_T p)
 
 unsigned GetFile(POS_T* b, SQ_T p)
 {
-    if (state.dmode == 2)
+    if (IsPlainGame(b))
         return XPOS(p);
     if (p > 63)
         return 0;

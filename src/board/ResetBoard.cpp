@@ -10,6 +10,7 @@
 void SetupStartPosition(POS_T* b, int dmode)
 {
     static const int back_rank[8] = {W_ROOK, W_KNIGHT, W_BISHOP, W_QUEEN, W_KING, W_BISHOP, W_KNIGHT, W_ROOK};
+    b->dmode = dmode;
     b->flags = FLAG_CASTLE_RIGHTS;
     if (dmode == 2) {
         for (int file = 0; file < 8; file++) {
@@ -60,7 +61,7 @@ int ResetBoard(bool reset_view)
     POS_T* b = &state.position;
     SetupStartPosition(b, state.dmode);
     CaptureReset();
-    if (!CreatePBoard(b))
+    if (!CreatePBoard(b, state.dmode))
         return 0;
     UpdateMaps(b);
     EstimateGameStage(b, 1);

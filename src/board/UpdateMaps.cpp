@@ -218,7 +218,7 @@ void BuildLineMap(const ABWHERE_E where[4], BC_T* t)
 
 void UpdateMaps(POS_T* b)
 {
-    if (state.dmode == 2)
+    if (IsPlainGame(b))
         UpdateMaps2D();
     else
         b->bc_active = ConfigTable(b);
@@ -226,7 +226,7 @@ void UpdateMaps(POS_T* b)
 
 const LINE_MAP_T& SlidingMap(POS_T* b)
 {
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         UpdateMaps2D();
         return plain_sliding;
     }
@@ -244,7 +244,7 @@ int SameLine(POS_T* b, SQ_T p1, SQ_T p2, SQ_T p3)
 
 int UMDirTo(POS_T* b, SQ_T from, int dir, BTO_T* glo_t)
 {
-    if (state.dmode == 2 || from > 63 || DirIndex(dir) < 0)
+    if (IsPlainGame(b) || from > 63 || DirIndex(dir) < 0)
         return DirTo(b, from, dir, glo_t);
     BC_T* t = ConfigTable(b);
     SQ_T out[4];
@@ -259,7 +259,7 @@ bool UMJump(POS_T* b, SQ_T to, SQ_T from, int delta)
 {
     if (to == from || to > 63 || from > 63 || DirIndex(delta) < 0)
         return false;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         SQ_T room[7];
         BTO_T t = {0, room};
         for (int step = 0, s = (int)from; step < 10 && DirTo(b, s, delta, &t); step++) {

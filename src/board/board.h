@@ -232,6 +232,7 @@ struct POS_T {
     int white_moves, black_moves;
     int piece_values[32];
     int stage;
+    int dmode;  // the game it belongs to: 2 the plain game, 3 the tri-dimensional
     uint32_t piece_change;
     uint32_t hung_mask, pinned_mask, attacking_mask;
     ETYPE_T w_material, b_material, board_control, expensive, evaluation;
@@ -256,6 +257,8 @@ struct POS_T {
     POS_T* oldb;
     ETYPE_T eval_result;
 };
+
+inline bool IsPlainGame(const POS_T* b) { return b->dmode == 2; }
 
 // ---------------------------------------------------------------- game state
 enum { RULES_NONE = 0, RULES_TOURNAMENT = 1, RULES_TDCL = 2 };
@@ -354,7 +357,7 @@ void Panic(bool halt, const char* text);
 
 // ---------------------------------------------------------------- small helpers
 unsigned GetFile(POS_T* b, SQ_T p);
-unsigned GetRank(SQ_T p);
+unsigned GetRank(const POS_T* b, SQ_T p);
 inline int sign(int x) { return x < 0 ? -1 : 1; }
 inline int SameColor(int p1, int p2) { return (p1 < 0) == (p2 < 0); }
 int IsSliding(int p);
@@ -438,7 +441,8 @@ PS_T* GetPBoard(POS_T* b, SQ_T pos);
 void SetPBoard(POS_T* b, SQ_T pos, PS_T* piece);
 int ResetBoard(bool reset_view);
 void SetupStartPosition(POS_T* b, int dmode);  // pieces, boards and rights only
-int CreatePBoard(POS_T* b);
+// Builds the piece list, keys and maps of b's board for the game dmode.
+int CreatePBoard(POS_T* b, int dmode);
 int RegenToPieces(POS_T* b);
 // Whether the game can go on from b: one king a side, a piece list that
 // matches the board, attack boards on distinct pins, sane counters. The

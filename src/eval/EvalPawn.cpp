@@ -66,7 +66,7 @@ ETYPE_T PassedPawn(POS_T* b, int pi, int c, ETYPE_T* s)
 
     // Plain game: the squares ahead that the enemy does not control. A rook
     // behind the pawn supports it through the pawn.
-    if (state.dmode == 2 && y >= 1 && y <= 6) {
+    if (IsPlainGame(b) && y >= 1 && y <= 6) {
         int dir = c > 0 ? NORTH : SOUTH;
         ETYPE_T ahead = 0;
         for (int a = passed_pawn_index[y - 1], at = (int)sq; a < 21 && !OffBoard(b, at, dir); a++) {

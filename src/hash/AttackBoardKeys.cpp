@@ -37,7 +37,7 @@ void AttackBoardKeys(const POS_T* b, uint32_t* key1, uint32_t* key2)
 {
     static const BOARD_KEYS_T keys;
     *key1 = *key2 = 0;
-    if (state.dmode != 3)
+    if (IsPlainGame(b))
         return;
     for (int ab = 0; ab < 4; ab++) {
         int pin = b->whereis_board[ab] & 63;

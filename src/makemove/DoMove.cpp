@@ -14,7 +14,7 @@ namespace {
 // Projected file of a square, to tell a pawn's diagonal step from its push.
 int FileOf(POS_T* b, SQ_T sq)
 {
-    if (state.dmode == 2)
+    if (IsPlainGame(b))
         return XPOS(sq);
     int f, r;
     return ProjectedCoord(b, sq, &f, &r) ? f : -1;
@@ -37,9 +37,8 @@ int Verdict(POS_T* b, MOVE_T* move, bool white)
 }
 
 // Castling rights lost by this move; rights are looked up by square.
-uint32_t RightsLost(int p, SQ_T from, SQ_T to, bool captured)
+uint32_t RightsLost(bool plain, int p, SQ_T from, SQ_T to, bool captured)
 {
-    bool plain = state.dmode == 2;
     SQ_T wshort = plain ? H1 : D1, bshort = plain ? H8 : D8;
     uint32_t lost = 0;
     if (p == W_KING)
@@ -138,7 +137,7 @@ void CaptureEnPassant(MOVING_T& mv, int p)
     SQ_T ep = b_in->enpassant;
     if (!ep || !mv.pawn_moved || mv.captured || FileOf(b_in, from) == FileOf(b_in, to))
         return;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b_in)) {
         if (to == ep) {
             SQ_T victim_sq = p > 0 ? to - 1 : to + 1;
             if (b_out->board[victim_sq] == -p) {
@@ -185,7 +184,7 @@ void SetEnPassant(MOVING_T& mv, int p)
     SQ_T from = mv.move->from, to = mv.move->to;
     b_out->hash1 ^= b_in->enpassant << 8;
     b_out->enpassant = 0;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b_in)) {
         if (p == W_PAWN && to == from + 2 && (b_in->topieces[from + 1] & BLACK_PAWN_SLOTS))
             b_out->enpassant = from + 1;
         if (p == B_PAWN && to + 2 == from && (b_in->topieces[from - 1] & WHITE_PAWN_SLOTS))
@@ -213,7 +212,7 @@ void Castle(MOVING_T& mv, int p, PS_T* castle_slot)
     if (!rights)
         return;
     b_out->hash1 ^= rights << 16;
-    bool plain = state.dmode == 2;
+    bool plain = IsPlainGame(b_in);
     char sym = mv.move->move_symbol;
     if (abs(p) == W_KING) {
         if (plain && (to == from + 16 || to + 16 == from)) {
@@ -244,7 +243,7 @@ void Castle(MOVING_T& mv, int p, PS_T* castle_slot)
         if (castled)
             b_out->flags |= p > 0 ? FLAG_CASTLED_W : FLAG_CASTLED_B;
     }
-    b_out->flags &= ~RightsLost(p, from, to, mv.captured);
+    b_out->flags &= ~RightsLost(plain, p, from, to, mv.captured);
     b_out->hash1 ^= (b_out->flags & FLAG_CASTLE_RIGHTS) << 16;
     if ((b_out->flags & FLAG_CASTLE_RIGHTS) != (b_in->flags & FLAG_CASTLE_RIGHTS))
         mv.complex = true;
@@ -328,7 +327,7 @@ int DoMovePart2(POS_T* b, MOVE_T* move)
         return 1;
     b->flags &= ~NEED_PART2;
     UpdateMoves(b, b->oldb, &b->last_move);
-    if (state.dmode != 2)
+    if (!IsPlainGame(b))
         b->oldb = nullptr;  // the tri-dimensional maps are always rebuilt whole
     return Verdict(b, move, IsBlacksMove(b));
 }

@@ -10,7 +10,7 @@
 void UpdateMoves(POS_T* b, POS_T* oldb, MOVE_T* move)
 {
     SQ_T from = move->from, to = move->to;
-    if (!oldb || state.dmode != 2 || from > 63 || to > 63 || oldb->pboard[from] > 31) {
+    if (!oldb || !IsPlainGame(b) || from > 63 || to > 63 || oldb->pboard[from] > 31) {
         RegenToPieces(b);
         b->oldb = oldb;
         return;

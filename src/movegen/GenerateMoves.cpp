@@ -52,7 +52,7 @@ void EnPassant(POS_T* b, MoveWriter& w, bool white)
     SQ_T ep = b->enpassant;
     if (!ep)
         return;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         if (ep > 63 || !(b->topieces[ep] & (white ? WHITE_PAWN_SLOTS : BLACK_PAWN_SLOTS)))
             return;
         int pawn = white ? W_PAWN : B_PAWN;
@@ -99,7 +99,7 @@ void Castling(POS_T* b, MoveWriter& w, bool white)
     uint32_t long_right = white ? FLAG_CASTLE_WL : FLAG_CASTLE_BL;
     SQ_T rank = white ? 0 : 7;
     auto at = [rank](SQ_T file) { return file * 8 + rank; };
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         SQ_T k = at(4);
         if ((b->flags & short_right) && !b->board[at(5)] && !b->board[at(6)] && !Attacked(b, k, !white) &&
             !Attacked(b, at(5), !white) && !Attacked(b, at(6), !white))
@@ -143,7 +143,7 @@ void PawnPushes(POS_T* b, MoveWriter& w, bool white)
         for (unsigned k = 0; k < one.n && may_double; k++)
             if (b->board[one.tos[k]])
                 may_double = false;
-        if (may_double && state.dmode != 2) {
+        if (may_double && !IsPlainGame(b)) {
             int ab = AttackBoardOfSquare(from);
             if (ab >= 0) {
                 int own_board = (XPOS(from) < 2 ? AB_QLW : AB_KLW) + (white ? 0 : 6);
@@ -184,7 +184,7 @@ int GenerateMoves(POS_T* b, MOVE_T* moves)
     EnPassant(b, w, white);
     Castling(b, w, white);
     PawnPushes(b, w, white);
-    if (state.dmode != 2)
+    if (!IsPlainGame(b))
         for (int ab : ab_codes) {
             MOVE_T room[8];
             int n = GenAttackBoardMoves(b, ab, room);

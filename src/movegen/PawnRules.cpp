@@ -17,7 +17,7 @@ int DetectPromotionImminent(POS_T* b, int p, SQ_T to, uint32_t mask)
     if ((p != W_PAWN && p != B_PAWN) || to > 63)
         return 0;
     int imminent = 0;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         imminent = YPOS(to) == (p > 0 ? 6u : 1u);
     } else if (AttackBoardOfSquare(to) >= 0) {
         // On an attack board: the back cells of a board at the far end.
@@ -73,7 +73,7 @@ int DetectPromotion(POS_T* b, int p, SQ_T to, MOVE_T* move)
             Panic(false, "DetectPromotion: bad to value");
         return 0;
     }
-    if (state.dmode == 2)
+    if (IsPlainGame(b))
         return YPOS(to) == (p > 0 ? 7u : 0u);
     int ab = AttackBoardOfSquare(to);
     if (ab >= 0) {

@@ -56,7 +56,7 @@ struct LegalityShortcut {
         king = b->pieces[white ? W_KING_SLOT : B_KING_SLOT].pos;
         enemy_sliders = enemy & b->sliding_mask & b->material_mask;
         usable = king < 64 && abs(b->board[king]) == W_KING && !(b->topieces[king] & enemy);
-        line = usable && state.dmode == 2 ? &SlidingMap(b) : nullptr;
+        line = usable && IsPlainGame(b) ? &SlidingMap(b) : nullptr;
     }
 
     bool Legal(const MOVE_T& m) const

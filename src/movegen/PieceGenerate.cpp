@@ -16,7 +16,7 @@ struct Steps {
     const BC_T* table;  // null in the plain game
     SQ_T plain[1];
 
-    explicit Steps(POS_T* pos) : b(pos), table(state.dmode == 2 ? nullptr : ConfigTable(pos)) {}
+    explicit Steps(POS_T* pos) : b(pos), table(IsPlainGame(pos) ? nullptr : ConfigTable(pos)) {}
 
     unsigned Get(SQ_T from, int dir, const SQ_T** out)
     {
@@ -85,7 +85,7 @@ void PG_UTPCont(Steps& steps, int maxsteps, int pi, int delta)
     POS_T* b = steps.b;
     uint32_t mask = 1u << pi;
     SQ_T origin = b->pieces[pi].pos, sq = origin;
-    if (state.dmode == 2) {
+    if (IsPlainGame(b)) {
         int step = 0;
         while (step < maxsteps) {
             sq += delta;
@@ -212,7 +212,7 @@ void PG_Jump(POS_T* b, int pi)
 {
     SQ_T from = b->pieces[pi].pos;
     int ab = AttackBoardOfSquare(from);
-    if (state.dmode == 2 || ab < 0 || !IsPin(b->whereis_board[ab]))
+    if (IsPlainGame(b) || ab < 0 || !IsPin(b->whereis_board[ab]))
         return;
     JumpWalk w = {b, b->pieces[pi].p, 1u << pi, false};
     bool queen_side = IsQueenSidePin(b->whereis_board[ab]);

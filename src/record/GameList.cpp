@@ -65,7 +65,7 @@ bool BuildStartPosition(POS_T* b, const STATE_T* s)
         memset(b, 0, sizeof *b);
         SetupStartPosition(b, s->dmode);
     }
-    if (!CreatePBoard(b))
+    if (!CreatePBoard(b, s->dmode))
         return false;
     UpdateMaps(b);
     return true;

@@ -132,7 +132,7 @@ bool Build(POS_T* scratch, int dmode, POS_T* out, int* out_mode, std::string* er
 {
     int old_mode = state.dmode;
     state.dmode = dmode;
-    if (!CreatePBoard(scratch)) {
+    if (!CreatePBoard(scratch, dmode)) {
         state.dmode = old_mode;
         *err = "the position cannot be set up";
         return false;

@@ -492,9 +492,13 @@ bool ReadStateImage(const uint8_t* data, size_t n, STATE_T* s, SAVE_LAYOUT_E* la
     if (layout)
         *layout = found;
     switch (found) {
-    case LAYOUT_CURRENT: ReadCurrent(data, s); return true;
-    case LAYOUT_PREVIOUS: ReadPrevious(data, s); return true;
-    case LAYOUT_OLDEST: ReadOldest(data, s); return true;
+    case LAYOUT_CURRENT: ReadCurrent(data, s); break;
+    case LAYOUT_PREVIOUS: ReadPrevious(data, s); break;
+    case LAYOUT_OLDEST: ReadOldest(data, s); break;
     default: return false;
     }
+    // A file names the game's kind once, in the state; in memory each
+    // position carries it.
+    s->position.dmode = s->oeb.pos_0.dmode = s->dmode;
+    return true;
 }

@@ -45,7 +45,7 @@ char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret)
     const size_t size = 32;
     MOVE_T m = *move_t;
     int ab = AbIndex(m.piece_moving);
-    if (!IsValidMove(b, m) || (ab < 0 && m.to > 63) || (ab >= 0 && state.dmode != 3)) {
+    if (!IsValidMove(b, m) || (ab < 0 && m.to > 63) || (ab >= 0 && IsPlainGame(b))) {
         Panic(false, "Bad move at ShortMovestr");
         return nullptr;
     }
@@ -80,7 +80,7 @@ char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret)
 
     if (kind == W_KING && (sym == 'L' || sym == 'S')) {
         AppendText(ret, size, "%s", sym == 'L' ? "O-O-O" : "O-O");
-    } else if (state.dmode == 3 && ab >= 0) {
+    } else if (!IsPlainGame(b) && ab >= 0) {
         if (state.notation == NOTATION_STANDARD) {
             static const char* const boards[4] = {"QLW", "QLB", "KLW", "KLB"};
             AppendText(ret, size, "%s%s(%d)", boards[ab], to, GetLevel(b, m.to));
@@ -90,7 +90,7 @@ char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret)
             const char* pin = GetABString(b, m.to);
             AppendText(ret, size, "%s%s", prefix, pin ? pin : "??");
         }
-    } else if (state.dmode == 3) {
+    } else if (!IsPlainGame(b)) {
         if (state.notation == NOTATION_STANDARD) {
             AppendText(ret, size, "%c%s%c%s(%d)", P, from, sym, to, GetLevel(b, m.to));
         } else {

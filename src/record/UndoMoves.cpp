@@ -14,7 +14,7 @@ bool RestartGamePosition()
         return ResetBoard(false) != 0;  // builds the piece list and maps itself
     *b = state.oeb.pos_0;
     CaptureReset();
-    if (!CreatePBoard(b))
+    if (!CreatePBoard(b, state.dmode))
         return false;
     UpdateMaps(b);
     return true;

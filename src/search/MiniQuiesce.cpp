@@ -122,7 +122,7 @@ int MiniQuiesce(POS_T* b, uint32_t caplist, uint32_t donelist, int beta, int ply
             enemy -= value;
             UNCOVER_T undo;
             undo.count = 0;
-            if (state.dmode == 2)
+            if (IsPlainGame(b))
                 UncoverSliders(b, from, to, a, 1u << t, donelist, &below, &undo);
 
             int w = -MiniQuiesce<-C>(b, below | (1u << a), donelist | (1u << t) | (1u << a), 1 - beta, ply + 1);

@@ -11,6 +11,6 @@ void PrepareRoot(POS_T* b)
     else
         b->flags &= ~COMPUTER_IS_WHITE;
     RegenToPieces(b);
-    Evaluate(b, 405000, state.maxdepth);
+    Evaluate(b, NO_VALUE, 2);
     EstimateGameStage(b, 1);
 }

@@ -130,7 +130,7 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
                 return MateAdjustOut(v);
         }
     }
-    if (state.dmode == 2 && b->enpassant && b->enpassant < 64) {
+    if (IsPlainGame(b) && b->enpassant && b->enpassant < 64) {
         for (uint32_t pawns = b->topieces[b->enpassant] & own & ~b->piece_mask; pawns; pawns &= pawns - 1) {
             const PS_T& p = b->pieces[FFOne(pawns)];
             InitMove(&m, p.p, p.pos, b->enpassant, NO_VALUE, white ? 'e' : 'E', 0);

@@ -26,7 +26,7 @@ int GotEditingSquare(SQ_T sq)
         printf("\nset white %c at %d", piecechar(option - 10), int(sq));
     }
     // 3.
-    if (!CreatePBoard(b))
+    if (!CreatePBoard(b, state.dmode))
         printf("\nedited board may be unstable");
     UpdateMaps(b);
     // 4.

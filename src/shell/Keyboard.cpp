@@ -92,7 +92,7 @@ static void MoveAttackBoard()
         if (IsAttackBoardThere(b, pin) == int(NO_SQUARE)) {
             b->whereis_board[j_ptr] = pin;
             AlignAttackBoards(b);
-            if (state.dmode == 3 && PositionPlayable(b) && CreatePBoard(b))
+            if (state.dmode == 3 && PositionPlayable(b) && CreatePBoard(b, state.dmode))
                 UpdateMaps(b);
             return;
         }

@@ -386,7 +386,7 @@ void EmptyQueensBoard()
     POS_T* b = &state.position;
     for (SQ_T c : {A1, A2, B1, B2})
         b->board[c] = 0;
-    ASSERT_TRUE(CreatePBoard(b));
+    ASSERT_TRUE(CreatePBoard(b, state.dmode));
     UpdateMaps(b);
     AlignAttackBoards(b);
 }

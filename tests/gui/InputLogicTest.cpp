@@ -102,7 +102,7 @@ TEST(KKey, ABoardBeingEditedIsMovedButStaysUnplayable)
     POS_T* b = &state.position;
     b->board[C8] = 0;  // the black king taken off by an edit
     CaptureStdout();
-    CreatePBoard(b);
+    CreatePBoard(b, state.dmode);
     GetCapturedStdout();
     UpdateMaps(b);
     ASSERT_FALSE(PositionPlayable(b));

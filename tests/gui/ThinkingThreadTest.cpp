@@ -114,7 +114,7 @@ protected:
         std::lock_guard<std::recursive_mutex> hold(game_lock);
         auto b = std::make_unique<POS_T>();
         SetupStartPosition(b.get(), state.dmode);
-        ASSERT_TRUE(CreatePBoard(b.get()));
+        ASSERT_TRUE(CreatePBoard(b.get(), state.dmode));
         for (int i = 0; i < state.position.move_num; i++) {
             MOVE_T m = state.game_record[i];
             std::vector<MOVE_T> legal;
@@ -235,7 +235,7 @@ TEST_F(ThinkingThread, APositionChangedDuringTheSearchIsThoughtAboutAgain)
     Read([] {
         auto b = std::make_unique<POS_T>();
         SetupStartPosition(b.get(), state.dmode);
-        CreatePBoard(b.get());
+        CreatePBoard(b.get(), state.dmode);
         GameListInit();
         state.position = *b;
         return Play("d2d4");

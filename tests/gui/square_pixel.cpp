@@ -412,7 +412,7 @@ int main(int argc, char** argv)
                 return Usage();
             POS_T* b = &state.position;
             b->board[s] = 0;
-            if (!CreatePBoard(b)) {
+            if (!CreatePBoard(b, state.dmode)) {
                 fprintf(stderr, "the edited board is no position\n");
                 return 1;
             }

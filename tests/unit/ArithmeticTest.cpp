@@ -147,20 +147,20 @@ TEST(Arithmetic, FileAndRank) {
     auto pos = vt::NewPos();
     POS_T* b = pos.get();
     vt::SetHomePins(b);
-    state.dmode = 2;
+    b->dmode = 2;
     for (int sq = 0; sq < 64; ++sq) {
         EXPECT_EQ(GetFile(b, sq), unsigned(sq >> 3)) << vt::Sq(sq);
-        EXPECT_EQ(GetRank(sq), unsigned(sq & 7)) << vt::Sq(sq);
+        EXPECT_EQ(GetRank(b, sq), unsigned(sq & 7)) << vt::Sq(sq);
     }
-    state.dmode = 3;
+    b->dmode = 3;
     const int home[4] = {ABW_QL1, ABW_QL6, ABW_KL1, ABW_KL6};
     vt::Geometry g(home);
     for (int sq = 0; sq < 64; ++sq) {
         if (vt::BoardOf(sq) >= 0) {
-            EXPECT_EQ(GetRank(sq), 0u) << vt::Sq(sq);
+            EXPECT_EQ(GetRank(b, sq), 0u) << vt::Sq(sq);
             continue;
         }
         EXPECT_EQ(GetFile(b, sq), unsigned(g.CellOf(sq).file)) << vt::Sq(sq);
-        EXPECT_EQ(GetRank(sq), unsigned(g.CellOf(sq).rank)) << vt::Sq(sq);
+        EXPECT_EQ(GetRank(b, sq), unsigned(g.CellOf(sq).rank)) << vt::Sq(sq);
     }
 }

@@ -90,7 +90,7 @@ inline std::unique_ptr<POS_T> Rebuild(const POS_T* src, int dmode, bool mirror)
         b->whites_board[i] = mirror ? !src->whites_board[from] : src->whites_board[from];
     }
     state.dmode = dmode;
-    EXPECT_TRUE(CreatePBoard(b.get()));
+    EXPECT_TRUE(CreatePBoard(b.get(), state.dmode));
     UpdateMaps(b.get());
     return b;
 }

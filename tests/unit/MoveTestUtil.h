@@ -262,7 +262,7 @@ inline std::unique_ptr<POS_T> Rebuild(const int board[64], const int where[4], c
     r->enpassant = enpassant;
     r->move_num = move_num;
     r->fifty_count = fifty_count;
-    EXPECT_TRUE(CreatePBoard(r.get()));
+    EXPECT_TRUE(CreatePBoard(r.get(), state.dmode));
     return r;
 }
 

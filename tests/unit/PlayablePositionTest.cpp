@@ -26,7 +26,7 @@ std::string Why(const POS_T* b)
 int Rebuild(POS_T* b)
 {
     int built = 0;
-    Console([&] { built = CreatePBoard(b); });
+    Console([&] { built = CreatePBoard(b, state.dmode); });
     UpdateMaps(b);
     return built;
 }
@@ -110,9 +110,9 @@ TEST(PositionPlayable, AttackBoardsCountersAndEnPassant)
     b->whereis_board[3] = ABWHERE_E(33);
     EXPECT_EQ(Why(b), "an attack board stands on no pin");
     // The plain game has no attack boards to check.
-    state.dmode = 2;
+    b->dmode = 2;
     EXPECT_TRUE(PositionPlayable(b)) << Why(b);
-    state.dmode = 3;
+    b->dmode = 3;
 
     *b = saved;
     b->move_num = -1;

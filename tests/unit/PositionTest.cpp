@@ -34,7 +34,7 @@ std::unique_ptr<POS_T> Build(int dmode, const std::vector<Placed>& pieces, int* 
     for (int i = 0; i < 4; ++i) b->whites_board[i] = owners[i];
     b->flags = flags;
     for (const Placed& x : pieces) b->board[x.sq] = x.p;
-    *result = CreatePBoard(b);
+    *result = CreatePBoard(b, state.dmode);
     return pos;
 }
 
@@ -148,7 +148,7 @@ TEST(StartPosition, BothGames) {
         // SetupStartPosition + CreatePBoard on a fresh record gives the same.
         auto fresh = vt::NewPos();
         SetupStartPosition(fresh.get(), mode);
-        ASSERT_EQ(CreatePBoard(fresh.get()), 1);
+        ASSERT_EQ(CreatePBoard(fresh.get(), state.dmode), 1);
         for (int i = 0; i < 32; ++i) {
             EXPECT_EQ(fresh->pieces[i].p, b->pieces[i].p) << "slot " << i;
             EXPECT_EQ(fresh->pieces[i].pos, b->pieces[i].pos) << "slot " << i;
@@ -187,14 +187,14 @@ TEST(StartPosition, KeyTerms) {
     auto black = vt::NewPos();
     SetupStartPosition(black.get(), 2);
     black->move_num = 1;
-    ASSERT_EQ(CreatePBoard(black.get()), 1);
+    ASSERT_EQ(CreatePBoard(black.get(), state.dmode), 1);
     EXPECT_EQ(black->hash1, base1 ^ 1u);
     EXPECT_EQ(black->hash2, base2);
 
     auto ep = vt::NewPos();
     SetupStartPosition(ep.get(), 2);
     ep->enpassant = E3;
-    ASSERT_EQ(CreatePBoard(ep.get()), 1);
+    ASSERT_EQ(CreatePBoard(ep.get(), state.dmode), 1);
     EXPECT_EQ(ep->hash1, base1 ^ (SQ_T(E3) << 8));
 
     auto norights = Build(2, PlainStart(), &ok, 0);
@@ -411,7 +411,7 @@ TEST(Primitives, CaptureChangeMoveAndAdd) {
     again->flags = b->flags;
     again->move_num = b->move_num;
     vt::SetHomePins(again.get());
-    ASSERT_EQ(CreatePBoard(again.get()), 1);
+    ASSERT_EQ(CreatePBoard(again.get(), state.dmode), 1);
     // The rebuild drops rights whose king or rook left home; compare without them.
     EXPECT_EQ(again->hash1 ^ ((again->flags & FLAG_CASTLE_RIGHTS) << 16), b->hash1 ^ ((b->flags & FLAG_CASTLE_RIGHTS) << 16));
     EXPECT_EQ(again->hash2, b->hash2);
