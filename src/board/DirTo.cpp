@@ -4,24 +4,6 @@
 
 #include <cstring>
 
-namespace {
-
-// The plain board's one neighbour per square and direction, 65 for none.
-struct PlainSteps {
-    SQ_T to[64][NUM_DIRS];
-    PlainSteps()
-    {
-        for (int sq = 0; sq < 64; sq++)
-            for (int di = 0; di < NUM_DIRS; di++) {
-                int x = (int)XPOS(sq) + DirFileStep(dir_order[di]);
-                int y = (int)YPOS(sq) + DirRankStep(dir_order[di]);
-                to[sq][di] = x >= 0 && x < 8 && y >= 0 && y < 8 ? (SQ_T)(sq + dir_order[di]) : NO_SQUARE;
-            }
-    }
-};
-
-}  // namespace
-
 int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t)
 {
     if (from > 63) {
@@ -47,8 +29,7 @@ int DirTo(POS_T* b, SQ_T from, int direction, BTO_T* glo_t)
             Panic(false, direction == 0 ? "NULL 2d direction" : "unknown 2d direction");
             return 0;
         }
-        static const PlainSteps plain;
-        SQ_T to = plain.to[from][di];
+        SQ_T to = plain_steps.to[from][di];
         if (to != NO_SQUARE) {
             glo_t->n = 1;
             glo_t->tos[0] = to;

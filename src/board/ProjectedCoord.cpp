@@ -51,6 +51,9 @@ bool IsSameCell(POS_T* b, SQ_T sq1, SQ_T sq2)
 
 bool OffBoard(POS_T* b, SQ_T sq, int dir)
 {
+    int di = DirIndex(dir);
+    if (IsPlainGame(b) && sq < 64 && di >= 0)
+        return plain_steps.to[sq][di] == NO_SQUARE;
     SQ_T room[7];
     BTO_T t = {0, room};
     return DirTo(b, sq, dir, &t) == 0;

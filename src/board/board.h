@@ -139,6 +139,24 @@ inline int DirIndex(int direction)
 {
     return direction >= -17 && direction <= 17 ? dir_index_table.by_value[direction + 17] : -1;
 }
+// The plain board's one neighbour per square and direction index, NO_SQUARE
+// at the edge; built at compile time (a direction is file step x 8 + rank
+// step, rank steps -2..2).
+struct PLAIN_STEPS_T {
+    SQ_T to[64][NUM_DIRS];
+    constexpr PLAIN_STEPS_T() : to()
+    {
+        for (int sq = 0; sq < 64; sq++)
+            for (int di = 0; di < NUM_DIRS; di++) {
+                int v = dir_order[di];
+                int rank = ((v % 8) + 8) % 8;
+                rank = rank > 2 ? rank - 8 : rank;
+                int x = sq / 8 + (v - rank) / 8, y = sq % 8 + rank;
+                to[sq][di] = x >= 0 && x < 8 && y >= 0 && y < 8 ? (SQ_T)(sq + v) : NO_SQUARE;
+            }
+    }
+};
+inline constexpr PLAIN_STEPS_T plain_steps{};
 int DirFileStep(int direction);
 int DirRankStep(int direction);
 

@@ -25,12 +25,18 @@ struct Steps {
             *out = list->tos;
             return list->n;
         }
-        SQ_T room[7];
-        BTO_T t = {0, room};
-        unsigned n = (unsigned)DirTo(b, from, dir, &t);
-        plain[0] = t.tos[0];
+        int di = DirIndex(dir);
+        if (from > 63 || di < 0) {
+            SQ_T room[7];
+            BTO_T t = {0, room};
+            unsigned n = (unsigned)DirTo(b, from, dir, &t);  // reports the fault
+            plain[0] = t.tos[0];
+            *out = plain;
+            return n;
+        }
+        plain[0] = plain_steps.to[from][di];
         *out = plain;
-        return n;
+        return plain[0] != NO_SQUARE;
     }
 };
 
