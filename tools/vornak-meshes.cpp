@@ -1,5 +1,6 @@
 // Writes the six piece meshes (KING.STL ... PAWN.STL) as ASCII STL: turned
-// profiles for the round pieces, an extruded and bevelled head for the knight.
+// profiles for the round pieces; bevelled extrusions on a round chest for the
+// knight's neck, head, mane and ears.
 // World units (a cell is 1 x 1), standing on the origin, growing along +z,
 // facing +y. With --check it compares instead of writing, so that the
 // committed files cannot drift from this program.
@@ -345,14 +346,32 @@ Mesh Knight()
                         {{0.19, 0.17}, {0.15, 0.19}, {0, 0.19}});
     Mesh m;
     Append(&m, Turn(foot, TURN_SEGMENTS));
-    // The side view of the head, muzzle towards +y: neck, mane, ear, brow,
-    // muzzle, jaw and chest.
-    Profile head = {{-0.22, 0.12},  {-0.25, 0.35}, {-0.23, 0.55},  {-0.18, 0.75}, {-0.11, 0.9},
-                    {-0.07, 0.99},  {-0.06, 1.16}, {-0.02, 1.215}, {0.02, 1.19},  {0.04, 1.06},
-                    {0.08, 1.01},   {0.16, 0.93},  {0.24, 0.81},   {0.31, 0.69},  {0.325, 0.6},
-                    {0.28, 0.54},   {0.2, 0.55},   {0.12, 0.575},  {0.05, 0.55},  {0.02, 0.45},
-                    {0.1, 0.32},    {0.16, 0.2},   {0.18, 0.12}};
-    Append(&m, Extrude(Smooth(head, 3), 0.12, 0.015));
+    // A round chest on the foot, so that the piece has a body from every side.
+    Profile chest = {{0, 0.15}, {0.17, 0.15}, {0.175, 0.22}, {0.16, 0.32}, {0.13, 0.4}, {0, 0.41}};
+    Append(&m, Turn(chest, TURN_SEGMENTS, 0, -0.02));
+    // The side view of the head, muzzle towards +y: neck, mane, skull, brow,
+    // muzzle, jaw and chest; thinner than the neck below it.
+    Profile head = {{-0.22, 0.12}, {-0.25, 0.35}, {-0.23, 0.55}, {-0.18, 0.75}, {-0.11, 0.9},
+                    {-0.08, 1.0},  {-0.05, 1.09}, {0.0, 1.12},   {0.05, 1.08},  {0.08, 1.01},
+                    {0.16, 0.93},  {0.24, 0.81},  {0.31, 0.69},  {0.325, 0.6},  {0.28, 0.54},
+                    {0.2, 0.55},   {0.12, 0.575}, {0.05, 0.55},  {0.02, 0.45},  {0.1, 0.32},
+                    {0.16, 0.2},   {0.18, 0.12}};
+    Append(&m, Extrude(Smooth(head, 3), 0.11, 0.035));
+    // The neck, broad where it meets the chest.
+    Profile neck = {{-0.2, 0.16}, {-0.23, 0.36}, {-0.2, 0.6}, {-0.12, 0.78}, {-0.02, 0.8},
+                    {0.03, 0.6},  {0.06, 0.42},  {0.12, 0.26}, {0.14, 0.16}};
+    Append(&m, Extrude(Smooth(neck, 3), 0.15, 0.03));
+    // The mane, a ridge standing out behind the neck.
+    Profile mane = {{-0.2, 0.2},   {-0.265, 0.36}, {-0.25, 0.56}, {-0.2, 0.76}, {-0.13, 0.91},
+                    {-0.09, 1.02}, {-0.05, 1.0},   {-0.1, 0.88},  {-0.16, 0.74}, {-0.2, 0.56},
+                    {-0.21, 0.36}, {-0.17, 0.2}};
+    Append(&m, Extrude(Smooth(mane, 2), 0.045, 0.012));
+    // Two ears, apart, and the eyes on either side of the skull.
+    Profile ear = {{-0.065, 1.04}, {0.035, 1.05}, {-0.02, 1.25}};
+    for (double side : {-1.0, 1.0}) {
+        Append(&m, Place(Extrude(Smooth(ear, 2), 0.03, 0.008), 0, side * 0.06, 0));
+        Append(&m, Sphere(side * 0.105, 0.07, 0.97, 0.03, 10, 6));
+    }
     return m;
 }
 

@@ -305,8 +305,42 @@ TEST(KnightMeshTest, LooksAlongPlusY)
     }
     EXPECT_GT(front, 0.25);
     EXPECT_GT(front, -back + 0.03);
-    // A head, not a turned piece: much longer than it is wide.
-    EXPECT_GT(front - back, 2 * (right - left));
+    // A head, not a turned piece: longer than it is wide; but no slab
+    // either, which from the front passes for a board's post.
+    EXPECT_GT(front - back, 1.5 * (right - left));
+    EXPECT_GT(right - left, 0.27);
+}
+
+// Seen from the front its two ears stand apart above the skull.
+TEST(KnightMeshTest, TwoEarsApart)
+{
+    PIECE_C knight;
+    std::string path = std::string(VORNAK_SOURCE_DIR) + "/pieces/KNIGHT.STL";
+    CaptureStdout();
+    knight.MeshRead(path.c_str());
+    GetCapturedStdout();
+    ASSERT_TRUE(knight.mesh_ready);
+    double top = 0;
+    for (size_t k = 0; k < knight.vertices.size(); k++)
+        if (k % 4)
+            top = std::max(top, knight.vertices[k].z);
+    // No facet that reaches the top spans the middle, as a slab's would.
+    bool left_ear = false, right_ear = false, middle = false;
+    for (size_t f = 0; f + 3 < knight.vertices.size(); f += 4) {
+        double lo = 1, hi = -1, z = 0;
+        for (size_t k = f + 1; k < f + 4; k++) {
+            lo = std::min(lo, knight.vertices[k].x);
+            hi = std::max(hi, knight.vertices[k].x);
+            z = std::max(z, knight.vertices[k].z);
+        }
+        if (z < top - 0.05)
+            continue;
+        left_ear |= hi < -0.03;
+        right_ear |= lo > 0.03;
+        middle |= lo < 0 && hi > 0;
+    }
+    EXPECT_TRUE(left_ear && right_ear);
+    EXPECT_FALSE(middle);
 }
 
 }  // namespace
