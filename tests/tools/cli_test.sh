@@ -69,5 +69,25 @@ grep -q '^bestmove QLB:QL5-QL3$' <<<"$out" && grep -q 'score Mate01' <<<"$out" &
     fail "board move mate: $out"
 if grep -q HashTableInit <<<"$out"; then fail "start-up line on stdout"; fi
 
+# vornak-play keeps a game for a referee: the position reached, its status
+# and legal moves; an illegal move is named and refused.
+PLAY=$BIN/vornak-play
+START3D='3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb'
+out=$("$PLAY" "$START2D" e2e4 e7e5 2>/dev/null)
+grep -q '^position rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2$' <<<"$out" &&
+    grep -q '^status playing$' <<<"$out" && [ "$(grep '^moves' <<<"$out" | wc -w)" -eq 30 ] &&
+    echo "ok   play-plain" || fail "play plain: $out"
+out=$("$PLAY" "$START3D" E1F3 2>/dev/null)
+grep -q '^position 3d RP....pr/QP....pq/KP....pk/RP....pr/.P....pn/BPN...pb/BP....pb/NP....pn b ' <<<"$out" &&
+    echo "ok   play-tri" || fail "play tri: $out"
+out=$("$PLAY" '7k/8/6QK/8/8/8/8/8 b - - 0 1' 2>/dev/null)
+grep -q '^status stalemate$' <<<"$out" && echo "ok   play-stalemate" || fail "play stalemate: $out"
+out=$("$PLAY" '7k/8/6QK/8/8/8/8/8 w - - 0 1' g6g7 2>/dev/null)
+grep -q '^status checkmate$' <<<"$out" && echo "ok   play-checkmate" || fail "play checkmate: $out"
+err=$("$PLAY" "$START2D" e2e4 e2e4 2>&1 >/dev/null)
+rc=$?
+[ "$rc" -eq 1 ] && grep -q 'illegal move 2: e2e4' <<<"$err" && echo "ok   play-illegal" || fail "play illegal: $rc $err"
+expect_refusal play-bad-position "$PLAY" 'not a position'
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]
