@@ -9,6 +9,7 @@
 #include <GL/glu.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 enum SET_E { SET_CLASSIC = 0, SET_MESH = 1, SET_MORVEL = 2, SET_NONE = 3 };
@@ -19,7 +20,7 @@ struct Point3D_T {
 
 class PIECE_C {
 public:
-    const char* filename = nullptr;
+    std::string filename;  // the file the mesh was read from
     // Per facet, in file order: the normal, then its three vertices.
     std::vector<Point3D_T> vertices;
     std::size_t vi = 0;

@@ -40,12 +40,12 @@ int SDL_main(int argc, char** argv)
     timers.TID = SDL_AddTimer(1000, secondtick, nullptr);
 
     // 4. Meshes; a missing file leaves that piece in the classic style.
-    pKing.MeshRead("pieces/KING.STL");
-    pQueen.MeshRead("pieces/QUEEN.STL");
-    pRook.MeshRead("pieces/ROOK.STL");
-    pBishop.MeshRead("pieces/BISHOP.STL");
-    pKnight.MeshRead("pieces/KNIGHT.STL");
-    pPawn.MeshRead("pieces/PAWN.STL");
+    pKing.MeshRead(MeshPath("KING.STL").c_str());
+    pQueen.MeshRead(MeshPath("QUEEN.STL").c_str());
+    pRook.MeshRead(MeshPath("ROOK.STL").c_str());
+    pBishop.MeshRead(MeshPath("BISHOP.STL").c_str());
+    pKnight.MeshRead(MeshPath("KNIGHT.STL").c_str());
+    pPawn.MeshRead(MeshPath("PAWN.STL").c_str());
 
     // 5. The window.
     glutInit(&argc, argv);

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
 
 // The name and version, as shown in the title, the banner and the move line.
 #define VORNAK_NAME "Vornak"
@@ -29,6 +30,11 @@ extern char move_string[64];
 // thread, because GLUT may only be called from there.
 extern std::atomic<bool> redisplay_requested;
 inline void RequestRedisplay() { redisplay_requested.store(true); }
+
+// Where a piece mesh is read from: pieces/NAME under the working directory
+// when that folder exists (as it always was); otherwise the installed meshes,
+// beside the program or in the data directory it was built for.
+std::string MeshPath(const char* name);
 
 void VornakIdleFunc();
 // With VORNAK_BENCH_FRAMES set: measure frames and a pick, then quit.
