@@ -283,15 +283,20 @@ INSTANTIATE_TEST_SUITE_P(Pieces, CommittedMeshTest,
                                          Kind{"BISHOP", 1.075}, Kind{"KNIGHT", 1.2}, Kind{"PAWN", 0.74}),
                          [](const testing::TestParamInfo<Kind>& info) { return std::string(info.param.name); });
 
+void ReadKnight(PIECE_C* knight)
+{
+    std::string path = std::string(VORNAK_SOURCE_DIR) + "/pieces/KNIGHT.STL";
+    CaptureStdout();
+    knight->MeshRead(path.c_str());
+    GetCapturedStdout();
+}
+
 // The knight's muzzle points along +y, the way FaceKing expects an unturned
 // piece to look: its head reaches further forwards than backwards.
 TEST(KnightMeshTest, LooksAlongPlusY)
 {
     PIECE_C knight;
-    std::string path = std::string(VORNAK_SOURCE_DIR) + "/pieces/KNIGHT.STL";
-    CaptureStdout();
-    knight.MeshRead(path.c_str());
-    GetCapturedStdout();
+    ReadKnight(&knight);
     ASSERT_TRUE(knight.mesh_ready);
     double front = -1, back = 1, left = 1, right = -1;
     for (size_t k = 0; k < knight.vertices.size(); k++) {
@@ -315,10 +320,7 @@ TEST(KnightMeshTest, LooksAlongPlusY)
 TEST(KnightMeshTest, TwoEarsApart)
 {
     PIECE_C knight;
-    std::string path = std::string(VORNAK_SOURCE_DIR) + "/pieces/KNIGHT.STL";
-    CaptureStdout();
-    knight.MeshRead(path.c_str());
-    GetCapturedStdout();
+    ReadKnight(&knight);
     ASSERT_TRUE(knight.mesh_ready);
     double top = 0;
     for (size_t k = 0; k < knight.vertices.size(); k++)
