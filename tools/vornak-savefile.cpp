@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -51,17 +50,10 @@ int main(int argc, char** argv)
 
     // The restore's own reports go to the console of the program; here only
     // the answer is wanted.
-    fflush(stdout);
-    int saved_stdout = dup(1);
-    FILE* quiet = freopen("/dev/null", "w", stdout);
+    SetConsoleSink(nullptr);
     SAVE_LAYOUT_E layout;
     GameListInit();
     bool ok = RestoreFromBuffer(bytes.data(), bytes.size(), &layout, &why);
-    fflush(stdout);
-    if (quiet && saved_stdout >= 0)
-        dup2(saved_stdout, 1);
-    if (saved_stdout >= 0)
-        close(saved_stdout);
     if (!ok) {
         fprintf(stderr, "vornak-savefile: %s: %s\n", path, why.c_str());
         return 1;
@@ -69,9 +61,7 @@ int main(int argc, char** argv)
 
     POS_T* b = &state.position;
     int start = GameStartPly();
-    // The transposition table announces itself at start-up: the report
-    // begins on a line of its own.
-    printf("\nlayout: %s (%zu bytes)\n", LayoutName(layout), bytes.size());
+    printf("layout: %s (%zu bytes)\n", LayoutName(layout), bytes.size());
     printf("mode: %s\n", state.dmode == 2 ? "plain (2)" : "tri-dimensional (3)");
     printf("rules: %s\n", RulesName(state.rules));
     printf("notation: %s\n", NotationName(state.notation));
