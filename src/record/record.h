@@ -4,6 +4,7 @@
 #include "board/board.h"
 
 #include <string>
+#include <vector>
 
 const char* GetShortABStr(SQ_T where);
 char* GetAttackBoardString(POS_T* b);
@@ -17,6 +18,26 @@ const char* IndexSquareName(SQ_T sq);    // "A1".."H8", null above 63
 // is written and err says what is wrong.
 bool ParsePosition(const std::string& text, POS_T* out, int* dmode, std::string* err);
 std::string FormatPosition(POS_T* b, int dmode);
+
+// ---------------------------------------------------------------- SAN
+// Standard algebraic notation of a plain-game move of b (with "+" or "#");
+// "" for a move that is not legal there or a position of the other game.
+std::string SanMove(POS_T* b, const MOVE_T* m);
+// The legal move of b that text names: SAN (check sign optional, extra
+// disambiguation allowed, 0-0 for O-O), long algebraic (e2e4, e2-e4,
+// Ng1-f3, e7e8q) or with the promotion as e8Q or e8(Q); a promotion without
+// its piece makes a queen. False with the reason otherwise.
+bool ParseSanMove(POS_T* b, const std::string& text, MOVE_T* out, std::string* err);
+
+// ---------------------------------------------------------------- EPD
+// One line of a test suite: the position as a six-field FEN (the counters
+// from hmvc and fmvn, else 0 and 1), its id, and the moves of bm and am as
+// written. False with the reason for a line that cannot be read.
+struct EPD_LINE_T {
+    std::string fen, id, halfmove, fullmove;
+    std::vector<std::string> best, avoid;
+};
+bool ParseEpdLine(const std::string& line, EPD_LINE_T* out, std::string* err);
 
 // ---------------------------------------------------------------- notation
 // Square and move names in the current mode (state.dmode) and notation

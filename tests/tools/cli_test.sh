@@ -43,6 +43,7 @@ expect_refusal analyse-zero-depth "$ANALYSE" --depth 0 "$START2D"
 expect_refusal analyse-huge-depth "$ANALYSE" --depth 100000 "$START2D"
 expect_refusal analyse-unknown-option "$ANALYSE" -x "$START2D"
 expect_refusal analyse-bad-position "$ANALYSE" 'not a position'
+expect_refusal analyse-epd-missing-value "$ANALYSE" --epd
 
 for tool in "$PERFT" "$ANALYSE"; do
     out=$("$tool" --help 2>/dev/null)
