@@ -3,7 +3,10 @@
 
 #include "board/board.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 const char* GetShortABStr(SQ_T where);
@@ -28,6 +31,42 @@ std::string SanMove(POS_T* b, const MOVE_T* m);
 // Ng1-f3, e7e8q) or with the promotion as e8Q or e8(Q); a promotion without
 // its piece makes a queen. False with the reason otherwise.
 bool ParseSanMove(POS_T* b, const std::string& text, MOVE_T* out, std::string* err);
+
+// ---------------------------------------------------------------- PGN
+// A game as PGN carries it: tags in order, moves as written (move numbers,
+// comments, variations and glyphs left out), the termination marker; and
+// the ply its first move is played from (0 for the standard start).
+struct PGN_GAME_T {
+    std::vector<std::pair<std::string, std::string>> tags;
+    std::vector<std::string> moves;
+    std::string result = "*";
+    int start_ply = 0;
+    std::string Tag(const std::string& name) const;  // "" when absent
+    void SetTag(const std::string& name, const std::string& value);
+};
+// Every game of a PGN text. Hostile text is refused with the line and the
+// reason (a comment, tag or variation never closed, a word or tag longer
+// than 255 characters, more than 4000 moves in a game, control characters
+// or bytes outside ASCII, a last game without its result, more than
+// max_games games); nothing is read then.
+bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::string* err, size_t max_games = 10000);
+// A game's start (the FEN tag, else the standard start) and its moves,
+// each resolved on the board in turn; a refused move is named by its number
+// and text ("move 12... Nf3: no legal move fits").
+bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves, bool* set_up, std::string* err);
+// The moves of a game from start as SAN, the roster's missing tags as "?",
+// SetUp and FEN when start is not the standard start.
+bool PgnGameFromMoves(POS_T* start, const std::vector<MOVE_T>& moves, PGN_GAME_T* g, std::string* err);
+// Export form: the seven-tag roster, the other tags, the moves within 80
+// columns, the result.
+std::string FormatPgn(const PGN_GAME_T& g);
+// The game in progress (state) as PGN; false for the tri-dimensional game.
+bool PgnGameOfState(PGN_GAME_T* g, std::string* err);
+// A save file's image (the current layout) of a PGN game: played from its
+// start through the program's own move check, with the result of its
+// termination marker, and taken back by the restore; the game in progress
+// is left as it was.
+bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err);
 
 // ---------------------------------------------------------------- EPD
 // One line of a test suite: the position as a six-field FEN (the counters

@@ -47,6 +47,89 @@ fi
 out=$(timeout 20 "$ANALYSE" --epd "$work/missing.epd" 2>&1)
 [ $? -eq 1 ] && echo "ok   epd-missing-file" || fail "epd-missing-file" "$out"
 
+# ---------------------------------------------------------------- PGN
+# Each sample game is imported to a save file, which the program's restore
+# reads back, and exported again: the moves must be those an independent
+# reader finds in the sample, and the export must be what that reader writes
+# when it reformats it (export form, SAN, the seven-tag roster).
+have_pe=0
+command -v pgn-extract >/dev/null && have_pe=1
+[ $have_pe -eq 1 ] || echo "note: pgn-extract is not installed; the export is not checked by it"
+uci_moves() {  # uci_moves FILE GAME: the moves as pgn-extract reads them
+    pgn-extract -s -Wuci --notags -C -N -V --selectonly "$2" "$1" 2>/dev/null | tr -s ' \n' '  ' | sed 's/ *$//'
+}
+import_check() {  # import_check NAME PGN GAME
+    local name=$1 pgn=$2 game=$3 out canon
+    if ! out=$(timeout 30 "$SAVEFILE" import "$pgn" "$work/$name.sav" --game "$game" 2>&1); then
+        fail "pgn-$name: import refused" "$out"
+        return
+    fi
+    if ! timeout 30 "$SAVEFILE" info "$work/$name.sav" | grep -q '^mode: plain'; then
+        fail "pgn-$name: the save file is not read back as a plain game"
+        return
+    fi
+    if ! timeout 30 "$SAVEFILE" pgn "$work/$name.sav" >"$work/$name.out.pgn"; then
+        fail "pgn-$name: export refused"
+        return
+    fi
+    if ! grep -q '^\[Event "' "$work/$name.out.pgn" || ! grep -q '^\[Result "' "$work/$name.out.pgn"; then
+        fail "pgn-$name: no roster" "$(cat "$work/$name.out.pgn")"
+        return
+    fi
+    if [ $have_pe -eq 1 ]; then
+        if [ "$(uci_moves "$pgn" "$game")" != "$(uci_moves "$work/$name.out.pgn" 1)" ]; then
+            fail "pgn-$name: the moves differ" "$(uci_moves "$pgn" "$game")"$'\n'"$(uci_moves "$work/$name.out.pgn" 1)"
+            return
+        fi
+        pgn-extract -s -w79 "$work/$name.out.pgn" -o "$work/$name.canon.pgn" 2>/dev/null
+        if [ "$(tr -s ' \n' '  ' <"$work/$name.out.pgn")" != "$(tr -s ' \n' '  ' <"$work/$name.canon.pgn")" ]; then
+            fail "pgn-$name: pgn-extract writes it otherwise" "$(diff "$work/$name.out.pgn" "$work/$name.canon.pgn")"
+            return
+        fi
+    fi
+    echo "ok   pgn-$name"
+}
+G=$SRC/tests/tools/games
+import_check castling "$G/castling-en-passant.pgn" 1
+import_check promotions "$G/promotions.pgn" 1
+import_check loose-mate "$G/tolerant.pgn" 1
+import_check loose-draw "$G/tolerant.pgn" 2
+grep -q '^\[FEN "7k/PPP5/8/8/8/8/5ppp/K7 w - - 0 1"\]$' "$work/promotions.out.pgn" &&
+    grep -q '^\[SetUp "1"\]$' "$work/promotions.out.pgn" && echo "ok   pgn-set-up-tags" ||
+    fail "pgn-set-up-tags" "$(cat "$work/promotions.out.pgn")"
+grep -q '4\. Qxf7# 1-0$' "$work/loose-mate.out.pgn" && grep -q '^\[Result "1-0"\]$' "$work/loose-mate.out.pgn" &&
+    echo "ok   pgn-mate-result" || fail "pgn-mate-result" "$(cat "$work/loose-mate.out.pgn")"
+grep -q '1/2-1/2$' "$work/loose-draw.out.pgn" && echo "ok   pgn-agreed-result" ||
+    fail "pgn-agreed-result" "$(cat "$work/loose-draw.out.pgn")"
+
+# Refusals: exit 1 with the reason, and no save file written.
+refuse() {  # refuse NAME REGEX ARGS...
+    local name=$1 re=$2 err rc
+    shift 2
+    rm -f "$work/refused.sav"
+    err=$(timeout 20 "$SAVEFILE" "$@" 2>&1 >/dev/null)
+    rc=$?
+    if [ $rc -ne 1 ] || ! grep -Eq -- "$re" <<<"$err" || [ -e "$work/refused.sav" ]; then
+        fail "refuse-$name: exit $rc" "$err"
+    else
+        echo "ok   refuse-$name: $err"
+    fi
+}
+printf '[Event "x"]\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. Qxd8 1-0\n' >"$work/illegal.pgn"
+refuse illegal-move 'move 5\. Qxd8: no legal move fits' import "$work/illegal.pgn" "$work/refused.sav"
+refuse no-such-game 'no game 3 \(the file holds 2\)' import "$G/tolerant.pgn" "$work/refused.sav" --game 3
+head -c 3000 /dev/urandom >"$work/junk.pgn"
+printf '\001' >>"$work/junk.pgn"
+refuse binary-junk 'unexpected character|never closed|longer than|without' import "$work/junk.pgn" "$work/refused.sav"
+{ printf '[Event "x"]\n1. e4 {'; head -c 2000000 /dev/zero | tr '\0' 'c'; } >"$work/truncated.pgn"
+refuse truncated-comment 'never closed' import "$work/truncated.pgn" "$work/refused.sav"
+refuse missing-file 'No such file' import "$work/none.pgn" "$work/refused.sav"
+cp "$work/castling.sav" "$work/copy.sav"
+out=$(timeout 20 "$SAVEFILE" import "$G/promotions.pgn" "$work/copy.sav" 2>&1) && timeout 20 "$SAVEFILE" pgn "$work/copy.sav" |
+    grep -q 'a8=Q+' && echo "ok   import-replaces" || fail "import-replaces" "$out"
+err=$(timeout 20 "$SAVEFILE" import "$G/promotions.pgn" 2>&1)
+[ $? -eq 2 ] && echo "ok   import-usage" || fail "import-usage" "$err"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1
