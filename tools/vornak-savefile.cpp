@@ -2,9 +2,12 @@
 // program's own restore and the record's PGN reader and writer.
 //   info FILE                 the layout, the game, its moves in the file's
 //                             notation and the position reached
-//   pgn FILE                  the game of a save file as PGN
-//   import IN.pgn OUT.sav [--game N]
-//                             a PGN game (the first, or the Nth) as a save file
+//   pgn FILE                  the plain game of a save file as PGN
+//   record FILE               the tri-dimensional game of a save file as its
+//                             text record (docs/tri-record.md)
+//   import IN OUT.sav [--game N]
+//                             a game of a PGN file or a tri-dimensional record
+//                             (the first, or the Nth) as a save file
 // Exits 1 with the reason for a file that is refused, 2 for a usage error.
 #include "record/record.h"
 #include "record/savefile.h"
@@ -21,7 +24,8 @@ namespace {
 
 const char USAGE[] = "usage: vornak-savefile info FILE\n"
                      "       vornak-savefile pgn FILE\n"
-                     "       vornak-savefile import IN.pgn OUT.sav [--game N]\n";
+                     "       vornak-savefile record FILE\n"
+                     "       vornak-savefile import IN.pgn|IN.record OUT.sav [--game N]\n";
 
 int Usage()
 {
@@ -49,7 +53,8 @@ bool Restore(const char* path, std::vector<uint8_t>* bytes, SAVE_LAYOUT_E* layou
     return true;
 }
 
-int Pgn(const char* path)
+// The game of a save file as PGN, or as the tri-dimensional record.
+int Export(const char* path, bool tri)
 {
     std::vector<uint8_t> bytes;
     SAVE_LAYOUT_E layout;
@@ -57,7 +62,7 @@ int Pgn(const char* path)
         return 1;
     PGN_GAME_T g;
     std::string why;
-    if (!PgnGameOfState(&g, &why)) {
+    if (!(tri ? TriRecordOfState(&g, &why) : PgnGameOfState(&g, &why))) {
         fprintf(stderr, "vornak-savefile: %s: %s\n", path, why.c_str());
         return 1;
     }
@@ -98,7 +103,9 @@ int Import(const char* in_path, const char* out_path, unsigned long long which)
     }
     std::vector<uint8_t> image;
     SetConsoleSink(nullptr);
-    if (!PgnGameToSaveImage(games[which - 1], &image, &why)) {
+    const PGN_GAME_T& game = games[which - 1];
+    bool tri = game.Tag("Variant") == "Tri-dimensional";
+    if (!(tri ? TriRecordToSaveImage(game, &image, &why) : PgnGameToSaveImage(game, &image, &why))) {
         fprintf(stderr, "vornak-savefile: %s: game %llu: %s\n", in_path, which, why.c_str());
         return 1;
     }
@@ -132,8 +139,8 @@ int main(int argc, char** argv)
         fputs(USAGE, stdout);
         return 0;
     }
-    if (argc == 3 && !strcmp(argv[1], "pgn"))
-        return Pgn(argv[2]);
+    if (argc == 3 && (!strcmp(argv[1], "pgn") || !strcmp(argv[1], "record")))
+        return Export(argv[2], !strcmp(argv[1], "record"));
     if ((argc == 4 || argc == 6) && !strcmp(argv[1], "import")) {
         unsigned long long which = 1;
         if (argc == 6 && (strcmp(argv[4], "--game") || !ToolNumber("vornak-savefile", "--game", argv[5], 1, 1000000, &which)))

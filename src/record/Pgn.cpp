@@ -27,13 +27,6 @@ bool SymbolChar(unsigned char c) { return isalnum(c) || strchr("_+#=:-/!?", c); 
 
 std::string Where(int line) { return "line " + std::to_string(line); }
 
-// The text of a move as a refusal names it: "12. Nf3" or "12... Nf3".
-std::string MoveLabel(int ply_index, int start_ply, const std::string& text)
-{
-    int ply = start_ply + ply_index + 1;  // odd plies are White's
-    return std::to_string((ply - 1) / 2 + 1) + (ply & 1 ? ". " : "... ") + text;
-}
-
 std::string Escaped(const std::string& value)
 {
     std::string s;
@@ -48,12 +41,19 @@ std::string Escaped(const std::string& value)
 // The standard start, built as the board reset builds it.
 bool StandardStart(POS_T* b)
 {
+    GAME_MODE_GUARD_T mode_guard(2, state.rules);
     int mode = 0;
     std::string err;
     return ParsePosition("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", b, &mode, &err);
 }
 
 }  // namespace
+
+std::string MoveLabel(int ply_index, int start_ply, const std::string& text)
+{
+    int ply = start_ply + ply_index + 1;  // odd plies are White's
+    return std::to_string((ply - 1) / 2 + 1) + (ply & 1 ? ". " : "... ") + text;
+}
 
 std::string PGN_GAME_T::Tag(const std::string& name) const
 {
@@ -80,6 +80,9 @@ bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::strin
     bool in_game = false, in_moves = false;
     int line = 1, depth = 0;
     size_t i = 0, n = text.size();
+    if (text.compare(0, 3, "\xef\xbb\xbf") == 0)
+        i = 3;  // a UTF-8 byte order mark
+    const size_t first = i;
     auto finish = [&](const std::string& result) -> bool {
         game.result = result;
         if (games->size() >= max_games) {
@@ -103,7 +106,7 @@ bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::strin
             i++;
             continue;
         }
-        if (c == '%' && (i == 0 || text[i - 1] == '\n')) {
+        if (c == '%' && (i == first || text[i - 1] == '\n')) {
             while (i < n && text[i] != '\n')
                 i++;
             continue;
@@ -275,6 +278,7 @@ bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::strin
 bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves, bool* set_up, std::string* err)
 {
     moves->clear();
+    GAME_MODE_GUARD_T mode_guard(2, state.rules);
     std::string fen = g.Tag("FEN");
     for (char& c : fen)
         if (c == '\t')
@@ -322,6 +326,7 @@ bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves,
         }
         *pos = *next;
         pos->oldb = nullptr;
+        pos->flags &= ~FLAG_PROMOTED;
         moves->push_back(m);
     }
     return true;
@@ -356,6 +361,7 @@ bool PgnGameFromMoves(POS_T* start, const std::vector<MOVE_T>& moves, PGN_GAME_T
         }
         *pos = *next;
         pos->oldb = nullptr;
+        pos->flags &= ~FLAG_PROMOTED;
         g->moves.push_back(san);
     }
     return true;
@@ -395,6 +401,8 @@ std::string FormatPgn(const PGN_GAME_T& g)
             put(std::to_string((ply - 1) / 2 + 1) + "... " + g.moves[k]);
         else
             put(g.moves[k]);
+        if (k < g.notes.size() && !g.notes[k].empty())
+            put("{" + g.notes[k] + "}");
     }
     put(result);
     out += line + "\n";
@@ -428,14 +436,10 @@ bool PgnGameOfState(PGN_GAME_T* g, std::string* err)
     return PgnGameFromMoves(start.get(), moves, g, err);
 }
 
-bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err)
+bool GameToSaveImage(int dmode, int rules, int notation, const POS_T* start, bool set_up, const std::vector<MOVE_T>& moves,
+                     const std::vector<std::string>& texts, const std::string& result, std::vector<uint8_t>* image,
+                     std::string* err)
 {
-    std::unique_ptr<POS_T> start(new POS_T());
-    std::vector<MOVE_T> moves;
-    bool set_up = false;
-    if (!PgnGameMoves(g, start.get(), &moves, &set_up, err))
-        return false;
-
     // The game is played in the program's own state, move by move through
     // its legality check, and the state then put back as it was.
     std::unique_ptr<STATE_T> saved(new STATE_T(state));
@@ -447,7 +451,10 @@ bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::s
     shell_hooks = SHELL_HOOKS_T{};
 
     bool ok = true;
-    state.dmode = 2;
+    state.dmode = dmode;
+    state.rules = rules;
+    if (notation >= 0)
+        state.notation = notation;
     if (!ResetBoard(false)) {
         *err = "the start position cannot be built";
         ok = false;
@@ -466,13 +473,13 @@ bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::s
     for (size_t k = 0; ok && k < moves.size(); k++) {
         MOVE_T m = moves[k];
         if (!PlayerMoved(&state.position, &m)) {
-            *err = "move " + MoveLabel((int)k, start->move_num, g.moves[k]) + ": refused by the game";
+            *err = "move " + MoveLabel((int)k, start->move_num, texts[k]) + ": refused by the game";
             ok = false;
         }
     }
     if (ok && !state.position.winner) {
         // A game ended by resignation, agreement or the clock ends so here too.
-        state.position.winner = g.result == "1-0" ? 1 : g.result == "0-1" ? -1 : g.result == "1/2-1/2" ? 2 : 0;
+        state.position.winner = result == "1-0" ? 1 : result == "0-1" ? -1 : result == "1/2-1/2" ? 2 : 0;
     }
     if (ok) {
         image->assign(SAVE_SIZE, 0);
@@ -492,4 +499,14 @@ bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::s
     shell_hooks = hooks;
     SetConsoleSink(sink);
     return ok;
+}
+
+bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err)
+{
+    std::unique_ptr<POS_T> start(new POS_T());
+    std::vector<MOVE_T> moves;
+    bool set_up = false;
+    if (!PgnGameMoves(g, start.get(), &moves, &set_up, err))
+        return false;
+    return GameToSaveImage(2, state.rules, -1, start.get(), set_up, moves, g.moves, g.result, image, err);
 }

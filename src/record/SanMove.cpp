@@ -58,6 +58,7 @@ std::string CheckSign(POS_T* b, const MOVE_T* m)
     if (!DoMove(after.get(), before, &made))
         return "";
     after->oldb = nullptr;
+    after->flags &= ~FLAG_PROMOTED;
     bool white_to_move = IsWhitesMove(after.get());
     const PS_T& king = after->pieces[white_to_move ? W_KING_SLOT : B_KING_SLOT];
     bool check = king.p != 0 && king.pos < 64 && (after->topieces[king.pos] & (white_to_move ? BLACK_SLOTS : WHITE_SLOTS));

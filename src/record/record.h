@@ -40,6 +40,7 @@ struct PGN_GAME_T {
     std::vector<std::pair<std::string, std::string>> tags;
     std::vector<std::string> moves;
     std::string result = "*";
+    std::vector<std::string> notes;  // a comment after each move, when written
     int start_ply = 0;
     std::string Tag(const std::string& name) const;  // "" when absent
     void SetTag(const std::string& name, const std::string& value);
@@ -67,6 +68,26 @@ bool PgnGameOfState(PGN_GAME_T* g, std::string* err);
 // termination marker, and taken back by the restore; the game in progress
 // is left as it was.
 bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err);
+
+// ---------------------------------------------------------------- the tri-dimensional record
+// The tri-dimensional game's text record (docs/tri-record.md): PGN's syntax
+// with the tags Variant "Tri-dimensional", Rules "TDCL" or "Tournament",
+// Notation (the style of the comments: Standard, Tournament or Algebraic),
+// SetUp and Position (a 3d line) for a set-up start, and the moves in
+// coordinates (E2E4, E7E8Q, QLW:QL1-QL3, QLW:QL5-QL6N, castling C1D1/O-O),
+// each followed by its text in the game's notation as a comment.
+std::string TriMoveText(const MOVE_T* m);
+// The legal move of b the text names (any case; O-O or O-O-O alone when
+// only one castling of the kind is legal); false when none.
+bool ParseTriMoveText(POS_T* b, const std::string& text, MOVE_T* out);
+// The tri-dimensional game in progress as a record; false for the plain game.
+bool TriRecordOfState(PGN_GAME_T* g, std::string* err);
+// A record's rules, notation (-1 when it names none), start and moves, each
+// resolved under those rules.
+bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves, bool* set_up, int* rules,
+                    int* notation, std::string* err);
+// A save image of a record, as PgnGameToSaveImage makes one of a PGN game.
+bool TriRecordToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err);
 
 // ---------------------------------------------------------------- EPD
 // One line of a test suite: the position as a six-field FEN (the counters

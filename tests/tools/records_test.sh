@@ -1,7 +1,8 @@
 #!/bin/bash
 # Games and positions in and out through the tools: an EPD suite run by
-# vornak-analyse, and PGN written and read by vornak-savefile, checked by an
-# independent strict reader (pgn-extract) when it is installed.
+# vornak-analyse, PGN written and read by vornak-savefile, checked by an
+# independent strict reader (pgn-extract) when it is installed, and the
+# samples of PGN and of the tri-dimensional record round trips.
 # Usage: records_test.sh BUILD_DIR SOURCE_DIR
 set -u
 BIN=${1:?usage: records_test.sh BUILD_DIR SOURCE_DIR}
@@ -102,6 +103,27 @@ grep -q '4\. Qxf7# 1-0$' "$work/loose-mate.out.pgn" && grep -q '^\[Result "1-0"\
 grep -q '1/2-1/2$' "$work/loose-draw.out.pgn" && echo "ok   pgn-agreed-result" ||
     fail "pgn-agreed-result" "$(cat "$work/loose-draw.out.pgn")"
 
+# The samples in docs/ come back character for character through a save file.
+for sample in "$SRC"/docs/samples/*.tdr "$SRC"/docs/samples/*.pgn; do
+    base=$(basename "$sample")
+    kind=pgn
+    [[ "$base" == *.tdr ]] && kind=record
+    if out=$(timeout 30 "$SAVEFILE" import "$sample" "$work/sample.sav" 2>&1) &&
+        timeout 30 "$SAVEFILE" "$kind" "$work/sample.sav" >"$work/sample.out" 2>&1 &&
+        cmp -s "$sample" "$work/sample.out"; then
+        echo "ok   sample-$base"
+    else
+        fail "sample-$base" "$out$(diff "$sample" "$work/sample.out")"
+    fi
+done
+err=$(timeout 20 "$SAVEFILE" record "$work/castling.sav" 2>&1 >/dev/null)
+[ $? -eq 1 ] && grep -q 'plain game has PGN' <<<"$err" && echo "ok   record-of-plain-game-refused" ||
+    fail "record-of-plain-game-refused" "$err"
+timeout 30 "$SAVEFILE" import "$SRC/docs/samples/castling-tdcl.tdr" "$work/tri.sav" 2>/dev/null
+err=$(timeout 20 "$SAVEFILE" pgn "$work/tri.sav" 2>&1 >/dev/null)
+[ $? -eq 1 ] && grep -q 'plain game only' <<<"$err" && echo "ok   pgn-of-tri-game-refused" ||
+    fail "pgn-of-tri-game-refused" "$err"
+
 # Refusals: exit 1 with the reason, and no save file written.
 refuse() {  # refuse NAME REGEX ARGS...
     local name=$1 re=$2 err rc
@@ -116,11 +138,12 @@ refuse() {  # refuse NAME REGEX ARGS...
     fi
 }
 printf '[Event "x"]\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. Qxd8 1-0\n' >"$work/illegal.pgn"
+printf '[Variant "Tri-dimensional"]\n[Rules "TDCL"]\n1. E1B3 E8B6 2. B3B4 *\n' >"$work/illegal.tdr"
+refuse illegal-tri-move 'move 2\. B3B4: no legal move fits' import "$work/illegal.tdr" "$work/refused.sav"
 refuse illegal-move 'move 5\. Qxd8: no legal move fits' import "$work/illegal.pgn" "$work/refused.sav"
 refuse no-such-game 'no game 3 \(the file holds 2\)' import "$G/tolerant.pgn" "$work/refused.sav" --game 3
-head -c 3000 /dev/urandom >"$work/junk.pgn"
-printf '\001' >>"$work/junk.pgn"
-refuse binary-junk 'unexpected character|never closed|longer than|without' import "$work/junk.pgn" "$work/refused.sav"
+head -c 3000 "$SAVEFILE" >"$work/junk.pgn"  # a program's bytes
+refuse binary-junk 'line 1: unexpected character 0x7f' import "$work/junk.pgn" "$work/refused.sav"
 { printf '[Event "x"]\n1. e4 {'; head -c 2000000 /dev/zero | tr '\0' 'c'; } >"$work/truncated.pgn"
 refuse truncated-comment 'never closed' import "$work/truncated.pgn" "$work/refused.sav"
 refuse missing-file 'No such file' import "$work/none.pgn" "$work/refused.sav"

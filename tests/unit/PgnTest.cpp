@@ -116,8 +116,8 @@ TEST(Pgn, TheTriDimensionalGameHasNoPgn)
 TEST(Pgn, ReadsCommentsVariationsGlyphsEscapesAndManyGames)
 {
     const std::string text =
-        "% an escape line\n"
-        "[Event \"A \\\"quoted\\\" event\"]\n[White \"W\"]\n[Black \"B\"]\n[Result \"1/2-1/2\"]\n\n"
+        "\xef\xbb\xbf% an escape line after a byte order mark\n"
+        "[Event \"A \\\"quoted\\\" event\"]\n[White \"M\xc3\xbcller\"]\n[Black \"B\"]\n[Result \"1/2-1/2\"]\n\n"
         "1. e4 {a comment (with parentheses)} e5 ; to the end of the line\n"
         "2. Nf3 (2. f4 exf4 (2... d5 3. exd5) 3. Nf3) 2... Nc6 $1 3. Bb5!? a6 4.Ba4 Nf6 5.0-0 1/2-1/2\n"
         "\n[Event \"second\"]\n1. d4 d5 *\n\n1. c4 0-1";
@@ -133,6 +133,7 @@ TEST(Pgn, ReadsCommentsVariationsGlyphsEscapesAndManyGames)
     POS_T start;
     std::vector<MOVE_T> moves;
     bool set_up = true;
+    state.dmode = 2;  // for the names of the moves
     ASSERT_TRUE(PgnGameMoves(games[0], &start, &moves, &set_up, &err)) << err;
     EXPECT_FALSE(set_up);
     EXPECT_EQ(CoordinateMove(&moves.back()), "e1g1");
@@ -223,7 +224,8 @@ TEST(Pgn, HostileTextIsRefusedQuickly)
     EXPECT_NE(err.find("more moves than a game record holds"), std::string::npos) << err;
 }
 
-// Mutations of real PGN texts through the reader and the move resolution;
+// Mutations of real PGN texts and tri-dimensional records through the
+// reader and the move resolution;
 // every 50th that reads goes on to a save image. Nothing may crash or hang.
 void Fuzz(long inputs, unsigned seed)
 {
@@ -236,6 +238,11 @@ void Fuzz(long inputs, unsigned seed)
         "1. e4 {c} d5 (1... e5 2. Nf3 (2. f4)) 2. exd5 $1 Qxd5 3. Nc3 Qa5 4. d4 c6 5. Nf3 Bf5 6. Bc4 e6 "
         "7. O-O Nf6 8. Re1 Nbd7 1/2-1/2\n",
         "1. d4 d5 2. c4 e6 3. Nc3 Nf6 4. Bg5 Be7 5. e3 O-O 6. Nf3 h6 7. Bh4 b6 8. cxd5 exd5 9. Bd3 Bb7 0-1",
+        "[Variant \"Tri-dimensional\"]\n[Rules \"TDCL\"]\n1. E1B3 {Nb3W} C8D8/O-O 2. H2H4 E7A6 3. B3H2 B7E6 "
+        "4. C1D1/O-O G7G5 5. H4G5 E8G7 *",
+        "[Variant \"Tri-dimensional\"]\n[Rules \"Tournament\"]\n[SetUp \"1\"]\n[Position \"3d .P....../......../"
+        "K......./......../......../......../......k./........ w - - 0 1 QL5,QL3,KL1,KL6 wbwb\"]\n"
+        "1. KLW:KL1-KL3 G7G8 2. QLW:QL5-QL6N G8H8 *",
     };
     const char alphabet[] = "abcdefgh12345678KQRBNxO0-+#=!?(){}[];$%.*/ \n\"\\\x00\xff";
     std::mt19937 rng(seed);
@@ -263,11 +270,15 @@ void Fuzz(long inputs, unsigned seed)
         for (const PGN_GAME_T& g : games) {
             POS_T start;
             std::vector<MOVE_T> moves;
-            bool set_up;
-            PgnGameMoves(g, &start, &moves, &set_up, &err);
+            bool set_up, tri = g.Tag("Variant") == "Tri-dimensional";
+            int rules, notation;
+            if (tri)
+                TriRecordMoves(g, &start, &moves, &set_up, &rules, &notation, &err);
+            else
+                PgnGameMoves(g, &start, &moves, &set_up, &err);
             if (read % 50 == 0) {
                 std::vector<uint8_t> image;
-                imported += PgnGameToSaveImage(g, &image, &err);
+                imported += tri ? TriRecordToSaveImage(g, &image, &err) : PgnGameToSaveImage(g, &image, &err);
             }
         }
     }
