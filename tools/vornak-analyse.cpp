@@ -266,6 +266,9 @@ int RunEpd(const char* path, unsigned long seconds)
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IOLBF, 0);
+    // The standard output carries results only; what the core prints for the
+    // program's console (a search's reports) goes to the error stream.
+    ConsoleToComments(stderr, "");
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     unsigned long long seconds = 5;

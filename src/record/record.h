@@ -50,7 +50,7 @@ struct PGN_GAME_T {
 // than 255 characters, more than 4000 moves in a game, control characters
 // or bytes outside ASCII, a last game without its result, more than
 // max_games games); nothing is read then.
-bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::string* err, size_t max_games = 10000);
+bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::string* err, size_t max_games = 100000);
 // A game's start (the FEN tag, else the standard start) and its moves,
 // each resolved on the board in turn; a refused move is named by its number
 // and text ("move 12... Nf3: no legal move fits").
