@@ -101,6 +101,21 @@ inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, in
     return pv;
 }
 
+// The time for one move from a clock of `left` seconds with `inc` seconds
+// added a move: a share of what is left (of the moves to go, or of thirty),
+// never more than a third of it, less a reserve for the answer to reach the
+// front end (a GUI may take a tenth of a second a move to draw it, charged
+// to the engine's clock); at least 20 ms.
+inline double EngineClockSeconds(double left, double inc, long moves_to_go)
+{
+    long moves = moves_to_go > 0 && moves_to_go < 30 ? moves_to_go : 30;
+    double budget = left / moves + inc * 0.8;
+    if (budget > left / 3)
+        budget = left / 3;
+    budget -= budget / 2 < 0.05 ? budget / 2 : 0.05;
+    return budget < 0.02 ? 0.02 : budget;
+}
+
 // What a search may spend: seconds (0: no clock), a depth in plies (0: the
 // program's deepest) and a node count (0: any).
 struct ENGINE_LIMITS_T {

@@ -100,17 +100,6 @@ void StopThinking()
 }
 
 // ---------------------------------------------------------------- commands
-// The time for this move from the clock: a share of what is left, never
-// more than a third of it, less a margin for the answer to travel.
-double ClockSeconds(long time_ms, long inc_ms, long moves_to_go)
-{
-    long moves = moves_to_go > 0 ? std::min(moves_to_go, 30L) : 30;
-    double budget = time_ms / 1000.0 / moves + inc_ms / 1000.0 * 0.8;
-    budget = std::min(budget, time_ms / 1000.0 / 3);
-    budget -= 0.05;
-    return std::max(budget, 0.02);
-}
-
 void Go(std::istringstream& in)
 {
     StopThinking();
@@ -140,7 +129,7 @@ void Go(std::istringstream& in)
     if (movetime >= 0)
         go.limits.seconds = std::max(movetime / 1000.0 - 0.03, std::min(movetime / 1000.0, 0.02));
     else if (time_ms >= 0 && !go.infinite)
-        go.limits.seconds = ClockSeconds(time_ms, inc_ms, movestogo);
+        go.limits.seconds = EngineClockSeconds(time_ms / 1000.0, inc_ms / 1000.0, movestogo);
     else if (!go.infinite && !go.limits.depth && !go.limits.nodes)
         go.limits.seconds = 5;  // a bare "go": the program's usual time
     stop_requested = false;

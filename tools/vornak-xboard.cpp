@@ -143,23 +143,12 @@ double MoveSeconds()
 {
     if (game.move_seconds)
         return game.move_seconds;
-    double budget = 5;
-    if (game.level_base > 0 || game.level_inc > 0) {
-        long left = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 30;
-        if (left < 1)
-            left = 1;
-        budget = game.level_base / (left < 30 ? left : 30) + game.level_inc * 0.8;
-    }
-    if (game.my_time_cs >= 0) {
-        double on_clock = game.my_time_cs / 100.0;
-        double share = on_clock / 25 + game.level_inc * 0.8;
-        if (budget > share)
-            budget = share;
-        // Never more than a fraction of what is left, however long the move.
-        if (budget > on_clock / 3)
-            budget = on_clock / 3;
-    }
-    return budget < 0.1 ? 0.1 : budget;
+    long to_go = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 0;
+    if (game.my_time_cs >= 0)
+        return EngineClockSeconds(game.my_time_cs / 100.0, game.level_inc, to_go);
+    if (game.level_base > 0 || game.level_inc > 0)
+        return EngineClockSeconds(game.level_base, game.level_inc, to_go);
+    return 5;
 }
 
 void Think()
