@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <new>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -200,7 +201,11 @@ void SetOption(const std::string& rest)
             return;
         }
         StopThinking();
-        hash_c.HashResize((uint32_t)((size_t)mb * 1024 * 1024 / sizeof(HASHENTRY_T)));
+        try {
+            hash_c.HashResize((uint32_t)((size_t)mb * 1024 * 1024 / sizeof(HASHENTRY_T)));
+        } catch (const std::bad_alloc&) {
+            Send("info string not enough memory for a table of " + std::to_string(mb) + " MB; the table is unchanged");
+        }
     } else if (lower == "clear hash") {
         StopThinking();
         hash_c.HashReset();

@@ -84,7 +84,8 @@ void HASH_C::HashReset()
 void HASH_C::HashResize(uint32_t entries)
 {
     entries = entries < 1024 ? 1024 : entries & ~1u;
-    hash_table.assign(entries, HASHENTRY_T{});
+    std::vector<HASHENTRY_T> table(entries, HASHENTRY_T{});  // may throw: the old table stays
+    hash_table.swap(table);
     hash_table_size = entries;
 }
 
