@@ -17,6 +17,7 @@ PACKAGES=(
     libsdl2-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev libgtest-dev
     xvfb xauth xfonts-base xdotool x11-utils imagemagick zenity desktop-file-utils
     zlib1g-dev g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
+    pgn-extract xboard polyglot
 )
 
 # The Windows build compiles SDL2 and freeglut from Debian's source packages

@@ -10,6 +10,7 @@
 #include "ToolArgs.h"
 
 #include <chrono>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -121,6 +122,7 @@ int Bench()
 }
 
 const char USAGE[] = "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS] '<position>'\n"
+                     "       vornak-analyse --epd FILE [--depth N] [--time SECONDS]\n"
                      "       vornak-analyse --bench\n";
 
 int Usage()
@@ -140,15 +142,138 @@ bool GameOver(POS_T* b, bool* mated)
     return true;
 }
 
+// The moves an EPD operation names, resolved on b; false, with the reason,
+// when one is not a legal move there.
+bool ResolveMoves(POS_T* b, const std::vector<std::string>& texts, std::vector<MOVE_T>* out, std::string* err)
+{
+    for (const std::string& t : texts) {
+        MOVE_T m;
+        std::string why;
+        if (!ParseSanMove(b, t, &m, &why)) {
+            *err = t + ": " + why;
+            return false;
+        }
+        out->push_back(m);
+    }
+    return true;
+}
+
+bool SameMove(const MOVE_T& a, const MOVE_T& b)
+{
+    return a.from == b.from && a.to == b.to && a.piece_moving == b.piece_moving &&
+           (!IsPromotionSymbol(a.move_symbol) || a.move_symbol == b.move_symbol);
+}
+
+std::string Joined(const std::vector<std::string>& words)
+{
+    std::string s;
+    for (const std::string& w : words)
+        s += (s.empty() ? "" : " ") + w;
+    return s;
+}
+
+// Runs a test suite: each position searched for the time given; it passes
+// when the move found is one of its bm moves and none of its am moves. A
+// line that cannot be read, or names an illegal move, fails with the reason.
+int RunEpd(const char* path, unsigned long seconds)
+{
+    FILE* f = fopen(path, "rb");
+    if (!f) {
+        fprintf(stderr, "vornak-analyse: %s: cannot open\n", path);
+        return 1;
+    }
+    int passed = 0, failed = 0, line_number = 0;
+    std::string line;
+    bool eof = false;
+    while (!eof) {
+        line.clear();
+        int c;
+        while ((c = fgetc(f)) != EOF && c != '\n')
+            if (line.size() <= 4096)
+                line += (char)c;
+        eof = c == EOF;
+        line_number++;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        EPD_LINE_T epd;
+        std::string err;
+        std::unique_ptr<POS_T> b(new POS_T);
+        int mode = 0;
+        std::vector<MOVE_T> best, avoid;
+        std::string name = "line " + std::to_string(line_number);
+        bool ok = ParseEpdLine(line, &epd, &err);
+        if (ok && !epd.id.empty())
+            name = epd.id;
+        ok = ok && ParsePosition(epd.fen, b.get(), &mode, &err);
+        if (ok && mode != 2) {
+            err = "not a plain-game position";
+            ok = false;
+        }
+        ok = ok && ResolveMoves(b.get(), epd.best, &best, &err) && ResolveMoves(b.get(), epd.avoid, &avoid, &err);
+        if (ok && best.empty() && avoid.empty()) {
+            err = "neither bm nor am";
+            ok = false;
+        }
+        std::vector<MOVE_T> legal;
+        if (ok && !LegalChoices(b.get(), &legal)) {
+            err = "no legal move";
+            ok = false;
+        }
+        if (!ok) {
+            printf("%s: failed (%s)\n", name.c_str(), err.c_str());
+            failed++;
+            continue;
+        }
+        state.vornak = NextToPlay(b.get());
+        state.stop_search = 0;
+        PrepareRoot(b.get());
+        b->moves = nullptr;
+        hash_c.HashReset();
+        hash_c.OrderReset();
+        MOVE_T found;
+        POS_T* root = b.get();
+        POS_T copy = *root;
+        copy.moves = nullptr;
+        move_timer = MOVE_TIMER_T();
+        move_timer.limit_seconds = (double)seconds;
+        move_timer.TimerStart();
+        started = std::chrono::steady_clock::now();
+        ETYPE_T v = Search(&copy, &found, state.maxdepth);
+        bool good = !IsZeroMove(&found);
+        bool in_best = best.empty(), in_avoid = false;
+        for (const MOVE_T& m : best)
+            in_best = in_best || SameMove(m, found);
+        for (const MOVE_T& m : avoid)
+            in_avoid = in_avoid || SameMove(m, found);
+        good = good && in_best && !in_avoid;
+        std::string san = IsZeroMove(&found) ? "(none)" : SanMove(b.get(), &found);
+        std::string wanted = (epd.best.empty() ? "" : "bm " + Joined(epd.best)) +
+                             (epd.best.empty() || epd.avoid.empty() ? "" : ", ") +
+                             (epd.avoid.empty() ? "" : "am " + Joined(epd.avoid));
+        printf("%s: %s %s (%s) score %s, wanted %s\n", name.c_str(), good ? "passed" : "failed", san.c_str(),
+               IsZeroMove(&found) ? "-" : CoordinateMove(&found).c_str(), EvalStr(v), wanted.c_str());
+        (good ? passed : failed)++;
+    }
+    fclose(f);
+    printf("%d passed, %d failed\n", passed, failed);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     setvbuf(stdout, nullptr, _IOLBF, 0);
+    // The standard output carries results only; what the core prints for the
+    // program's console (a search's reports) goes to the error stream.
+    ConsoleToComments(stderr, "");
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     unsigned long long seconds = 5;
     std::vector<std::string> args;
+    const char* epd = nullptr;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
         bool has_value = i + 1 < argc;
@@ -156,7 +281,7 @@ int main(int argc, char** argv)
         if (a == "--help" || a == "-h") {
             fputs(USAGE, stdout);
             return 0;
-        } else if ((a == "--rules" || a == "--depth" || a == "--time") && !has_value) {
+        } else if ((a == "--rules" || a == "--depth" || a == "--time" || a == "--epd") && !has_value) {
             fprintf(stderr, "vornak-analyse: %s needs a value\n", a.c_str());
             return Usage();
         } else if (a == "--rules") {
@@ -170,6 +295,8 @@ int main(int argc, char** argv)
             if (!ToolNumber("vornak-analyse", "--time", argv[++i], 1, 86400, &n))
                 return Usage();
             seconds = n;
+        } else if (a == "--epd") {
+            epd = argv[++i];
         } else if (a == "--bench") {
             return Bench();
         } else if (ToolIsOption(a)) {
@@ -179,6 +306,8 @@ int main(int argc, char** argv)
             args.push_back(a);
         }
     }
+    if (epd && args.empty())
+        return RunEpd(epd, seconds);
     if (args.size() != 1)
         return Usage();
     POS_T* b = new POS_T;

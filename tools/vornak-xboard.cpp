@@ -3,17 +3,11 @@
 // other engines. The game is kept through the record's functions, so the
 // search sees repetitions and the fifty-move count of the game played.
 //
-// Protocol lines go to the standard output only; whatever the core prints
-// for the windowed program (move lists, reports) is sent to the standard error.
-#include "board/board.h"
-#include "eval/eval.h"
-#include "hash/hash.h"
-#include "makemove/makemove.h"
-#include "movegen/movegen.h"
-#include "record/record.h"
-#include "search/search.h"
-
-#include <unistd.h>
+// Only protocol lines leave the engine, on either stream: front ends such as
+// xboard join the standard error to the standard output. What the core prints
+// for the windowed program's console (moves played, reports) becomes "#"
+// comment lines, which front ends ignore, or nothing with --quiet.
+#include "EngineGame.h"
 
 #include <condition_variable>
 #include <cstdio>
@@ -29,16 +23,7 @@
 
 namespace {
 
-const char* const kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
-
-FILE* proto = nullptr;  // set before any dynamic initialisation; see SplitOutput
-
-void Send(const std::string& line)
-{
-    FILE* out = proto ? proto : stdout;
-    fprintf(out, "%s\n", line.c_str());
-    fflush(out);
-}
+void Send(const std::string& line) { ConsoleWriteLine(stdout, line.c_str()); }
 
 // ---------------------------------------------------------------- input
 // A reader thread queues the lines, so that a search in progress can be told
@@ -96,10 +81,7 @@ bool PendingStop()
 }
 
 // ---------------------------------------------------------------- the game
-struct GAME_T {
-    std::unique_ptr<POS_T> pos{new POS_T()};
-    std::string start_fen = kStartFen;
-    std::vector<MOVE_T> moves;  // as played from the start position
+struct GAME_T : ENGINE_GAME_T {
     bool force = false;
     int engine_side = -1;       // 1 White, -1 Black
     bool over = false;
@@ -115,28 +97,9 @@ GAME_T game;
 // Back to the game's first position with an empty key history.
 bool LoadStart(const std::string& fen, std::string* err)
 {
-    std::unique_ptr<POS_T> b(new POS_T());
-    int mode = 0;
-    if (!ParsePosition(fen, b.get(), &mode, err))
+    if (!EngineLoadStart(&game, fen, err))
         return false;
-    if (mode != 2) {
-        *err = "only the plain game is played over this protocol";
-        return false;
-    }
-    if (const char* why = PositionUnplayableWhy(b.get())) {
-        *err = why;
-        return false;
-    }
-    state.dmode = 2;
-    memset(state.hash_list, 0, sizeof state.hash_list);
-    if (b->move_num >= 0 && b->move_num < MAX_GAME_PLIES)
-        state.hash_list[b->move_num] = b->hash1;
-    *game.pos = *b;
-    game.start_fen = fen;
-    game.moves.clear();
     game.over = false;
-    GameListInit();
-    CaptureReset();
     return true;
 }
 
@@ -153,14 +116,7 @@ bool AnnounceResult()
     return true;
 }
 
-bool Play(MOVE_T* m)
-{
-    MOVE_T made = *m;
-    if (!PlayerMoved(game.pos.get(), &made))
-        return false;
-    game.moves.push_back(made);
-    return true;
-}
+bool Play(MOVE_T* m) { return EnginePlay(&game, m); }
 
 // Takes back the last n moves by replaying the rest from the start.
 void TakeBack(int n)
@@ -183,35 +139,22 @@ void TakeBack(int n)
 }
 
 // Seconds for this move: st when given, else a share of the clock.
-unsigned long MoveSeconds()
+double MoveSeconds()
 {
     if (game.move_seconds)
         return game.move_seconds;
-    double budget = 5;
-    if (game.level_base > 0 || game.level_inc > 0) {
-        long left = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 30;
-        if (left < 1)
-            left = 1;
-        budget = game.level_base / (left < 30 ? left : 30) + game.level_inc * 0.8;
-    }
-    if (game.my_time_cs >= 0) {
-        double on_clock = game.my_time_cs / 100.0;
-        double share = on_clock / 25 + game.level_inc * 0.8;
-        if (budget > share)
-            budget = share;
-        // Never more than a fraction of what is left, however long the move.
-        if (budget > on_clock / 3)
-            budget = on_clock / 3;
-    }
-    return budget < 1 ? 1 : (unsigned long)budget;
+    long to_go = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 0;
+    if (game.my_time_cs >= 0)
+        return EngineClockSeconds(game.my_time_cs / 100.0, game.level_inc, to_go);
+    if (game.level_base > 0 || game.level_inc > 0)
+        return EngineClockSeconds(game.level_base, game.level_inc, to_go);
+    return 5;
 }
 
 void Think()
 {
     if (game.over)
         return;
-    std::unique_ptr<POS_T> root(new POS_T(*game.pos));
-    state.vornak = NextToPlay(root.get());
     {
         // A "?" or a command read before this search began still counts.
         std::lock_guard<std::mutex> lock(input_mutex);
@@ -220,35 +163,20 @@ void Think()
             stop = stop || StopsThinking(l);
         state.stop_search = stop ? 1 : 0;
     }
-    state.maxdepth = game.depth_limit > 0 ? game.depth_limit + 1 : DIFF_HARD;
-    PrepareRoot(root.get());
-    root->moves = nullptr;
-    // The timer ends the search once whole seconds beyond the limit have
-    // passed: one second less keeps the move within the time given.
-    unsigned long seconds = MoveSeconds();
-    move_timer.timer_limit = seconds > 1 ? seconds - 1 : 0;
-    move_timer.TimerStart();
-    MOVE_T best;
-    ZeroMove(&best);
-    Search(root.get(), &best, state.maxdepth);
+    ENGINE_LIMITS_T limits;
+    limits.seconds = MoveSeconds();
+    limits.depth = game.depth_limit;
+    MOVE_T legal;
+    bool any = EngineSearch(&game, limits, &legal, nullptr);
     state.vornak = VORNAK_OFF;
     if (PendingStop())
         return;
     state.stop_search = 0;
-    MOVE_T legal;
-    std::string text = IsZeroMove(&best) ? "" : CoordinateMove(&best);
-    if (text.empty() || !ParseCoordinateMove(game.pos.get(), text, &legal)) {
-        // The search found nothing playable; any legal move beats silence.
-        std::vector<MOVE_T> choices;
-        if (!LegalChoices(game.pos.get(), &choices)) {
-            AnnounceResult();
-            return;
-        }
-        fprintf(stderr, "vornak-xboard: search returned no legal move (%s); playing %s\n", text.c_str(),
-                CoordinateMove(&choices[0]).c_str());
-        legal = choices[0];
+    if (!any) {
+        AnnounceResult();
+        return;
     }
-    text = CoordinateMove(&legal);
+    std::string text = CoordinateMove(&legal);
     if (!Play(&legal)) {
         Send("tellusererror the engine's move " + text + " was refused");
         return;
@@ -309,7 +237,7 @@ bool Command(const std::string& line)
         return false;
     if (cmd == "protover") {
         Send("feature done=0");
-        Send("feature myname=\"Vornak\" setboard=1 usermove=1 san=0 sigint=0 sigterm=0 ping=1 time=1 "
+        Send("feature myname=\"Vornak\" setboard=1 usermove=1 san=0 sigint=0 sigterm=0 ping=1 time=1 debug=1 "
              "draw=0 analyze=0 colors=0 reuse=1 variants=\"normal\"");
         Send("feature done=1");
     } else if (cmd == "new") {
@@ -370,29 +298,33 @@ bool Command(const std::string& line)
     return true;
 }
 
-// The protocol keeps the real standard output; the core's prints go to the
-// standard error, where they cannot be taken for commands. Done before the
-// core's own static objects are built, as some of them print.
-__attribute__((constructor(101))) void SplitOutput()
-{
-    int fd = dup(STDOUT_FILENO);
-    if (fd >= 0 && dup2(STDERR_FILENO, STDOUT_FILENO) >= 0) {
-        if (FILE* f = fdopen(fd, "w"))
-            proto = f;
-    }
-}
-
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    bool quiet = false;
+    for (int i = 1; i < argc; i++) {
+        if (!strcmp(argv[i], "--quiet")) {
+            quiet = true;
+        } else if (!strcmp(argv[i], "--help") || !strcmp(argv[i], "-h")) {
+            printf("usage: vornak-xboard [--quiet]\n");
+            return 0;
+        } else {
+            fprintf(stderr, "vornak-xboard: unknown option %s\nusage: vornak-xboard [--quiet]\n", argv[i]);
+            return 2;
+        }
+    }
+    if (quiet)
+        SetConsoleSink(nullptr);
+    else
+        ConsoleToComments(stdout, "# ");
     setvbuf(stdin, nullptr, _IONBF, 0);
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     state.vornak = VORNAK_OFF;
     std::string err;
     if (!LoadStart(kStartFen, &err)) {
-        fprintf(stderr, "vornak-xboard: %s\n", err.c_str());
+        Send("# vornak-xboard: " + err);
         return 2;
     }
     std::thread reader(ReadInput);
@@ -401,7 +333,6 @@ int main()
     while (NextLine(&line))
         if (!Command(line))
             break;
-    if (proto)
-        fflush(proto);
+    ConsoleFlush();
     return 0;
 }

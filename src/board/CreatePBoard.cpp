@@ -112,8 +112,8 @@ int CreatePBoard(POS_T* b, int dmode)
     Entry slots[32];
     const char* why = nullptr;
     if (!AssignSlots(b, 1, slots, &why) || !AssignSlots(b, -1, slots + 16, &why)) {
-        printf("%s", why);
-        fflush(stdout);
+        ConsolePrint("%s", why);
+        ConsoleFlush();
         return 0;
     }
 

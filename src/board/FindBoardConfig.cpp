@@ -172,7 +172,7 @@ BC_T* FindBoardConfig(POS_T* b)
     BC_T* t = new BC_T;
     cache.index++;
     if (eval_show)
-        printf("\nBuilding %s #%d", GetAttackBoardString(b), cache.index);
+        ConsolePrint("\nBuilding %s #%d", GetAttackBoardString(b), cache.index);
     BuildTable(t, b->whereis_board);
     t->key = key;
     cache.stored[key] = t;

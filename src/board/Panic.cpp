@@ -6,11 +6,11 @@
 
 void Panic(bool halt, const char* text)
 {
-    printf("\nPanic: %s", text ? text : "");
+    ConsolePrint("\nPanic: %s", text ? text : "");
     if (halt) {
-        printf("\nUNSTABLE");
-        fflush(stdout);
+        ConsolePrint("\nUNSTABLE");
+        ConsoleFlush();
         exit(420);
     }
-    fflush(stdout);
+    ConsoleFlush();
 }

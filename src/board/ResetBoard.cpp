@@ -47,7 +47,7 @@ void ResetSpreadmap()
 int ResetBoard(bool reset_view)
 {
     if (eval_show)
-        printf("\nResetBoard");
+        ConsolePrint("\nResetBoard");
     state.state_hash_table_size = 1;
     state.demo_mode = 0;
     state.vornak = VORNAK_BLACK;

@@ -3,6 +3,8 @@
 // the reach and line maps, and the global game state every subsystem reads.
 #pragma once
 
+#include "board/console.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>

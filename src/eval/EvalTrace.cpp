@@ -36,6 +36,6 @@ void PrintEvalTrace(const EVAL_TRACE_T* trace)
 {
     for (int t = 0; t < EVAL_TERMS; t++)
         if (trace->term[t])
-            printf("\n%-20s %8d", EvalTermName(t), trace->term[t]);
-    printf("\n%-20s %8d", "total", trace->total);
+            ConsolePrint("\n%-20s %8d", EvalTermName(t), trace->term[t]);
+    ConsolePrint("\n%-20s %8d", "total", trace->total);
 }

@@ -27,8 +27,8 @@ HASH_C::HASH_C()
 
 void AnnounceHashTable()
 {
-    printf("\nHashTableInit");
-    fflush(stdout);
+    ConsolePrint("\nHashTableInit");
+    ConsoleFlush();
 }
 
 void HASH_C::HashValuesInit()
@@ -77,8 +77,16 @@ void HASH_C::RemoveHash(POS_T* b, SQ_T pos, int p) { AddHash(b, pos, p); }
 void HASH_C::HashReset()
 {
     if (eval_show)
-        printf("\nHashReset");
+        ConsolePrint("\nHashReset");
     memset(hash_table.data(), 0, hash_table_size * sizeof(HASHENTRY_T));
+}
+
+void HASH_C::HashResize(uint32_t entries)
+{
+    entries = entries < 1024 ? 1024 : entries & ~1u;
+    std::vector<HASHENTRY_T> table(entries, HASHENTRY_T{});  // may throw: the old table stays
+    hash_table.swap(table);
+    hash_table_size = entries;
 }
 
 void HASH_C::OrderReset()

@@ -48,6 +48,9 @@ public:
     void AddHash(POS_T* b, SQ_T pos, int p);
     void RemoveHash(POS_T* b, SQ_T pos, int p);
     void HashReset();
+    // A table of `entries` entries (an even number, at least 1024), empty;
+    // std::bad_alloc, with the table as it was, when memory runs short.
+    void HashResize(uint32_t entries);
     void OrderReset();
 };
 

@@ -16,7 +16,7 @@ void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv)
         ply = 0;
     while ((int)move_lists.size() <= ply) {
         if (eval_show)
-            printf("\nGenMoveList alloc");
+            ConsolePrint("\nGenMoveList alloc");
         for (int k = 0; k < 30; k++)
             move_lists.emplace_back(new MOVE_T[MAX_MOVES]);
     }

@@ -197,7 +197,7 @@ int GenerateMoves(POS_T* b, MOVE_T* moves)
     for (int i = 0; i < n; i++) {
         MOVE_T m = moves[i];
         if (!IsValidMove(b, m)) {
-            printf("\nGenerateMoves: bad move i=%d", i);
+            ConsolePrint("\nGenerateMoves: bad move i=%d", i);
             Panic(false, "GenerateMoves bad move");
             continue;
         }

@@ -57,7 +57,7 @@ int GetMoveCount(POS_T* b, MOVE_T* moves)
 int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller)
 {
     if (eval_show)
-        printf("\nLegalMove %s", caller ? caller : "");
+        ConsolePrint("\nLegalMove %s", caller ? caller : "");
     if (!move_to_check) {
         Panic(false, "NULL move @ LegalMove");
         return 0;
@@ -74,7 +74,7 @@ int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller)
             moves[i].from == move_to_check->from)
             listed = &moves[i];
     if (listed && listed->move_symbol != move_to_check->move_symbol && eval_show)
-        printf("\nHASH GUESS %c %c ", move_to_check->move_symbol, listed->move_symbol);
+        ConsolePrint("\nHASH GUESS %c %c ", move_to_check->move_symbol, listed->move_symbol);
     int legal = 0;
     if (listed) {
         // Made with the given record itself: a promotion chosen here stays
@@ -84,6 +84,6 @@ int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller)
         delete scratch;
     }
     if (!legal && eval_show)
-        printf("\n!LegalMove %s", caller ? caller : "");
+        ConsolePrint("\n!LegalMove %s", caller ? caller : "");
     return legal;
 }

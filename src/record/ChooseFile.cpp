@@ -12,8 +12,8 @@ bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size)
     if (chosen == 0)
         return false;  // cancelled: nothing happens
     snprintf(name, size, "%s", what->default_name);
-    printf("\nNo file chooser: using \"%s\"", name);
-    fflush(stdout);
+    ConsolePrint("\nNo file chooser: using \"%s\"", name);
+    ConsoleFlush();
     return true;
 }
 

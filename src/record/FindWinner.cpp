@@ -16,7 +16,7 @@ const int KING_MATERIAL = 1187, BISHOP_MATERIAL = 1184;
 
 int Result(POS_T* b, int winner, const char* line)
 {
-    printf("%s", line);
+    ConsolePrint("%s", line);
     b->winner = winner;
     if (shell_hooks.stop_clocks)
         shell_hooks.stop_clocks();
@@ -50,7 +50,7 @@ int FindWinner(POS_T* b, MOVE_T* move_t)
 
     // 2.
     if (eval_show)
-        printf("\nFindWinner");
+        ConsolePrint("\nFindWinner");
 
     // 3. The side that just moved left its king attacked.
     if (IsWhitesMove(b) && Attacked(b, B_KING_SLOT, WHITE_SLOTS))

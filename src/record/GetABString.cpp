@@ -41,7 +41,7 @@ const char* GetABStringBySquare(POS_T* b, SQ_T sq)
                 board = i;
     }
     if (board < 0) {
-        printf("\n%d", (int)sq);
+        ConsolePrint("\n%d", (int)sq);
         Panic(false, "Non-AB for string @ GetABString!");
         board = 3;
     }

@@ -16,15 +16,15 @@ void ListPly(FILE* f, int k, int first)
         snprintf(text, sizeof text, "\n%2d.", (k - 1) / 2 + 1);
     else
         text[0] = 0;
-    printf("%s", text);
+    ConsolePrint("%s", text);
     if (f)
         fputs(text, f);
     if (!(k & 1)) {
-        printf(" -");
+        ConsolePrint(" -");
         if (f)
             fputs(" -", f);
     }
-    printf(" %s", GameListGet(k));
+    ConsolePrint(" %s", GameListGet(k));
     if (f)
         fprintf(f, " %s", GameListGet(k));
 }
@@ -59,8 +59,8 @@ void ListGame(bool screen_only)
     if (screen_only) {
         for (int k = first; k <= last; k++)
             ListPly(nullptr, k, first);
-        printf("\n");
-        fflush(stdout);
+        ConsolePrint("\n");
+        ConsoleFlush();
         return;
     }
 
@@ -77,11 +77,11 @@ void ListGame(bool screen_only)
     }
 
     // 4, 5.
-    printf("\nGame listing: %d plies", b->move_num);
+    ConsolePrint("\nGame listing: %d plies", b->move_num);
     fprintf(f, "Game listing: %d plies\n", b->move_num);
     for (int k = first; k <= last; k++)
         ListPly(f, k, first);
-    printf("\n");
+    ConsolePrint("\n");
 
     // 6, 7.
     WriteBoard(f, b);
@@ -91,5 +91,5 @@ void ListGame(bool screen_only)
         perror(name);
         Panic(false, "can't write list file");
     }
-    fflush(stdout);
+    ConsoleFlush();
 }

@@ -150,12 +150,12 @@ char* ShortDisambiguateMovestr(MOVE_T* move_t)
     }
     if (found < 0) {
         if (eval_show) {
-            printf("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
+            ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
             for (int i = 0; i < t->da_n; i++) {
                 const MOVE_T& e = t->da_moves[i];
-                printf("\n%d %d %d %c %d", i, e.piece_moving, e.from, e.move_symbol, e.to);
+                ConsolePrint("\n%d %d %d %c %d", i, e.piece_moving, e.from, e.move_symbol, e.to);
             }
-            printf("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
+            ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
         }
         Panic(false, "ShortMovestr move fail");
         return nullptr;

@@ -22,7 +22,7 @@ void EndGameNow(POS_T* b, int winner)
 int PlayerMoved(POS_T* b, MOVE_T* move_t)
 {
     if (eval_show)
-        printf("\nPlayerMoved");
+        ConsolePrint("\nPlayerMoved");
     if (!move_t) {
         Panic(false, "NULL move @ PlayerMoved");
         return 0;
@@ -30,13 +30,13 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
     // An edited board may lack a king or disagree with its piece list; the
     // game waits, for either player, until editing repairs it.
     if (const char* why = PositionUnplayableWhy(b)) {
-        printf("\nNo move can be played until the board is set up again: %s", why);
+        ConsolePrint("\nNo move can be played until the board is set up again: %s", why);
         return 0;
     }
     int result = 0;
     if (b->move_num < 0 || b->move_num >= MAX_GAME_PLIES) {
         // The record has no room for another ply: the game ends drawn.
-        printf("\nThe game record is full (%d plies): no more moves, the game is drawn", MAX_GAME_PLIES);
+        ConsolePrint("\nThe game record is full (%d plies): no more moves, the game is drawn", MAX_GAME_PLIES);
         EndGameNow(b, 2);
     } else if (LegalMove(b, move_t, "PlayerMoved")) {
         MOVE_T m = *move_t;
@@ -49,23 +49,23 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
             state.game_record[ply] = m;
             *move_t = m;
             if (b->flags & FLAG_MATERIAL_DRAWN)
-                printf("\nDraw");
+                ConsolePrint("\nDraw");
             if (b->move_num >= MAX_GAME_PLIES && !b->winner) {
-                printf("\nDraw - the game record is full");
+                ConsolePrint("\nDraw - the game record is full");
                 EndGameNow(b, 2);
             } else if (b->winner) {
                 EndGameNow(b, b->winner);
                 if (b->winner == 2)
-                    printf("\nStalemate - draw");
+                    ConsolePrint("\nStalemate - draw");
             }
             const char* text = GameListPut(b, &m, b->move_num);
             if (!text)
                 text = "";
             if (b->move_num & 1)
-                printf("\n%d. %s", (b->move_num - 1) / 2 + 1, text);
+                ConsolePrint("\n%d. %s", (b->move_num - 1) / 2 + 1, text);
             else
-                printf("\n%d. ... %s", (b->move_num - 2) / 2 + 1, text);
-            fflush(stdout);
+                ConsolePrint("\n%d. ... %s", (b->move_num - 2) / 2 + 1, text);
+            ConsoleFlush();
             result = 1;
         }
     }

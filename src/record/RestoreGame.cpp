@@ -289,25 +289,25 @@ bool RestoreGame(int oldway)
     std::string why;
     if (!ReadSaveFile(name, &bytes, &why)) {
         Panic(false, "can't open restore file");
-        printf("\n%s: %s", name, why.c_str());
-        fflush(stdout);
+        ConsolePrint("\n%s: %s", name, why.c_str());
+        ConsoleFlush();
         return false;
     }
 
     // 2, 3.
     if (shell_hooks.clutch)
         shell_hooks.clutch(0);
-    printf("\nRestore game ...");
+    ConsolePrint("\nRestore game ...");
     SAVE_LAYOUT_E layout;
     bool ok = RestoreFromBuffer(bytes.data(), bytes.size(), &layout, &why);
     if (layout == LAYOUT_PREVIOUS)
-        printf("v297");
+        ConsolePrint("v297");
     if (!ok) {
         if (layout == LAYOUT_UNKNOWN)
-            printf(" failed! unrecognized file type: %zu sos: %zu", bytes.size(), SAVE_SIZE);
+            ConsolePrint(" failed! unrecognized file type: %zu sos: %zu", bytes.size(), SAVE_SIZE);
         else
-            printf(" failed! %s", why.c_str());
-        printf("\nthe game in progress is unchanged");
+            ConsolePrint(" failed! %s", why.c_str());
+        ConsolePrint("\nthe game in progress is unchanged");
     } else {
         // 9.
         snprintf(gamefilename, sizeof gamefilename, "%s", name);
@@ -315,9 +315,9 @@ bool RestoreGame(int oldway)
             shell_hooks.print_banner();
         if (shell_hooks.set_window_title)
             shell_hooks.set_window_title(gamefilename);
-        printf("complete!");
+        ConsolePrint("complete!");
     }
-    fflush(stdout);
+    ConsoleFlush();
     // A refused file leaves a review of the game going, and with it the
     // thread stopped: it would play onto the board of the review.
     if (shell_hooks.clutch && replay == -1)

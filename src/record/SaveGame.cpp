@@ -51,23 +51,23 @@ bool SaveGame(int oldway)
     int fd = CreateSaveTemp(name, &temp);
     if (fd < 0) {
         perror(name);
-        printf("\ncan't open save file %s\n", name);
-        fflush(stdout);
+        ConsolePrint("\ncan't open save file %s\n", name);
+        ConsoleFlush();
         return false;
     }
-    printf("\nSaving %s ...", name);
+    ConsolePrint("\nSaving %s ...", name);
     bool ok = WriteAll(fd, image.data(), image.size()) && SyncSaveFile(fd);
     ok = close(fd) == 0 && ok;
     ok = ok && ReplaceSaveFile(temp.c_str(), name);
     if (!ok) {
         int err = errno;
         unlink(temp.c_str());
-        printf("failed: %s", strerror(err));
-        fflush(stdout);
+        ConsolePrint("failed: %s", strerror(err));
+        ConsoleFlush();
         return false;
     }
-    printf("complete");
-    fflush(stdout);
+    ConsolePrint("complete");
+    ConsoleFlush();
     snprintf(gamefilename, sizeof gamefilename, "%s", name);
     if (shell_hooks.set_window_title)
         shell_hooks.set_window_title(gamefilename);

@@ -64,7 +64,7 @@ void RebuildGame(int num_to_undo)
     if (built) {
         ReplayRecord(&state.position, (int)target, true, "UndoMoves", "Illegal move in game undo");
         if (num_to_undo)
-            printf("\nmove undone");
+            ConsolePrint("\nmove undone");
     }
 }
 

@@ -9,7 +9,7 @@ void VornakLoses(const char* whylost)
     POS_T* b = &state.position;
     // The side that resigns is the computer's; in autoplay, the one to move.
     int side = state.vornak == VORNAK_WHITE || state.vornak == VORNAK_BLACK ? int(state.vornak) : NextToPlay(b);
-    printf("\nVornakLoses:%s", side == VORNAK_WHITE ? "White" : "Black");
+    ConsolePrint("\nVornakLoses:%s", side == VORNAK_WHITE ? "White" : "Black");
     state.vornak = 0;
     // A result already found (mate, stalemate, a draw) stands.
     if (!b->winner)

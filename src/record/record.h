@@ -3,7 +3,11 @@
 
 #include "board/board.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 const char* GetShortABStr(SQ_T where);
 char* GetAttackBoardString(POS_T* b);
@@ -17,6 +21,83 @@ const char* IndexSquareName(SQ_T sq);    // "A1".."H8", null above 63
 // is written and err says what is wrong.
 bool ParsePosition(const std::string& text, POS_T* out, int* dmode, std::string* err);
 std::string FormatPosition(POS_T* b, int dmode);
+
+// ---------------------------------------------------------------- SAN
+// Standard algebraic notation of a plain-game move of b (with "+" or "#");
+// "" for a move that is not legal there or a position of the other game.
+std::string SanMove(POS_T* b, const MOVE_T* m);
+// The legal move of b that text names: SAN (check sign optional, extra
+// disambiguation allowed, 0-0 for O-O), long algebraic (e2e4, e2-e4,
+// Ng1-f3, e7e8q) or with the promotion as e8Q or e8(Q); a promotion without
+// its piece makes a queen. False with the reason otherwise.
+bool ParseSanMove(POS_T* b, const std::string& text, MOVE_T* out, std::string* err);
+
+// ---------------------------------------------------------------- PGN
+// A game as PGN carries it: tags in order, moves as written (move numbers,
+// comments, variations and glyphs left out), the termination marker; and
+// the ply its first move is played from (0 for the standard start).
+struct PGN_GAME_T {
+    std::vector<std::pair<std::string, std::string>> tags;
+    std::vector<std::string> moves;
+    std::string result = "*";
+    std::vector<std::string> notes;  // a comment after each move, when written
+    int start_ply = 0;
+    std::string Tag(const std::string& name) const;  // "" when absent
+    void SetTag(const std::string& name, const std::string& value);
+};
+// Every game of a PGN text. Hostile text is refused with the line and the
+// reason (a comment, tag or variation never closed, a word or tag longer
+// than 255 characters, more than 4000 moves in a game, control characters
+// or bytes outside ASCII, a last game without its result, more than
+// max_games games); nothing is read then.
+bool ReadPgn(const std::string& text, std::vector<PGN_GAME_T>* games, std::string* err, size_t max_games = 100000);
+// A game's start (the FEN tag, else the standard start) and its moves,
+// each resolved on the board in turn; a refused move is named by its number
+// and text ("move 12... Nf3: no legal move fits").
+bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves, bool* set_up, std::string* err);
+// The moves of a game from start as SAN, the roster's missing tags as "?",
+// SetUp and FEN when start is not the standard start.
+bool PgnGameFromMoves(POS_T* start, const std::vector<MOVE_T>& moves, PGN_GAME_T* g, std::string* err);
+// Export form: the seven-tag roster, the other tags, the moves within 80
+// columns, the result.
+std::string FormatPgn(const PGN_GAME_T& g);
+// The game in progress (state) as PGN; false for the tri-dimensional game.
+bool PgnGameOfState(PGN_GAME_T* g, std::string* err);
+// A save file's image (the current layout) of a PGN game: played from its
+// start through the program's own move check, with the result of its
+// termination marker, and taken back by the restore; the game in progress
+// is left as it was.
+bool PgnGameToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err);
+
+// ---------------------------------------------------------------- the tri-dimensional record
+// The tri-dimensional game's text record (docs/tri-record.md): PGN's syntax
+// with the tags Variant "Tri-dimensional", Rules "TDCL" or "Tournament",
+// Notation (the style of the comments: Standard, Tournament or Algebraic),
+// SetUp and Position (a 3d line) for a set-up start, and the moves in
+// coordinates (E2E4, E7E8Q, QLW:QL1-QL3, QLW:QL5-QL6N, castling C1D1/O-O),
+// each followed by its text in the game's notation as a comment.
+std::string TriMoveText(const MOVE_T* m);
+// The legal move of b the text names (any case; O-O or O-O-O alone when
+// only one castling of the kind is legal); false when none.
+bool ParseTriMoveText(POS_T* b, const std::string& text, MOVE_T* out);
+// The tri-dimensional game in progress as a record; false for the plain game.
+bool TriRecordOfState(PGN_GAME_T* g, std::string* err);
+// A record's rules, notation (-1 when it names none), start and moves, each
+// resolved under those rules.
+bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves, bool* set_up, int* rules,
+                    int* notation, std::string* err);
+// A save image of a record, as PgnGameToSaveImage makes one of a PGN game.
+bool TriRecordToSaveImage(const PGN_GAME_T& g, std::vector<uint8_t>* image, std::string* err);
+
+// ---------------------------------------------------------------- EPD
+// One line of a test suite: the position as a six-field FEN (the counters
+// from hmvc and fmvn, else 0 and 1), its id, and the moves of bm and am as
+// written. False with the reason for a line that cannot be read.
+struct EPD_LINE_T {
+    std::string fen, id, halfmove, fullmove;
+    std::vector<std::string> best, avoid;
+};
+bool ParseEpdLine(const std::string& line, EPD_LINE_T* out, std::string* err);
 
 // ---------------------------------------------------------------- notation
 // Square and move names in the current mode (state.dmode) and notation

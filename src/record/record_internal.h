@@ -46,3 +46,36 @@ int ReplayRecord(POS_T* b, int target, bool list, const char* caller, const char
 // UndoMoves without stopping and starting the thinking thread: the game
 // rebuilt from its start up to `num_to_undo` plies before its current ply.
 void RebuildGame(int num_to_undo);
+
+// The text of a move as a refusal names it: "12. Nf3" or "12... Nf3", the
+// ply_index-th move of a game whose first move is played from start_ply.
+std::string MoveLabel(int ply_index, int start_ply, const std::string& text);
+
+// A save image of a game of the mode, rules and notation (-1: the program's
+// own): the moves (legal ones, from
+// start) played in the program's state through its own move check, the
+// result of a termination marker given to a game that did not end on the
+// board, and the image taken back by the restore; the game in progress is
+// left as it was. texts name the moves in refusals.
+bool GameToSaveImage(int dmode, int rules, int notation, const POS_T* start, bool set_up, const std::vector<MOVE_T>& moves,
+                     const std::vector<std::string>& texts, const std::string& result, std::vector<uint8_t>* image,
+                     std::string* err);
+
+// Sets the game and the rules that move generation and move names read
+// from the state, for as long as it lives, and then puts back the ones it
+// found (setting up a position from text also sets the game).
+struct GAME_MODE_GUARD_T {
+    int saved_mode, saved_rules;
+    GAME_MODE_GUARD_T(int dmode, int rules) : saved_mode(state.dmode), saved_rules(state.rules)
+    {
+        state.dmode = dmode;
+        state.rules = rules;
+    }
+    ~GAME_MODE_GUARD_T()
+    {
+        state.dmode = saved_mode;
+        state.rules = saved_rules;
+    }
+    GAME_MODE_GUARD_T(const GAME_MODE_GUARD_T&) = delete;
+    GAME_MODE_GUARD_T& operator=(const GAME_MODE_GUARD_T&) = delete;
+};

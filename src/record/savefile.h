@@ -95,6 +95,9 @@ int CreateSaveTemp(const char* name, std::string* temp);
 bool SyncSaveFile(int fd);
 bool ReplaceSaveFile(const char* temp, const char* name);
 int OpenSaveFileForReading(const char* path);
+// Writes an image to `name` through a temporary beside it, printing
+// nothing; false with the reason.
+bool WriteSaveImage(const char* name, const std::vector<uint8_t>& image, std::string* why);
 
 // Restores a file image: decoded and checked in a scratch state (mode, pins,
 // pieces, kings, ply counts, every recorded move legal when replayed), and

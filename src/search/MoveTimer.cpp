@@ -16,7 +16,7 @@ double WallSeconds()
 void MOVE_TIMER_T::TimerStart()
 {
     if (eval_show)
-        printf("\nTimerStart");
+        ConsolePrint("\nTimerStart");
     timer_state = 1;
     move_start_time = WallSeconds();
 }
@@ -31,8 +31,11 @@ int MOVE_TIMER_T::TimerExpired()
 {
     if (timer_state == 0)
         return 0;
-    if (timer_state == 1 && (unsigned long)(WallSeconds() - move_start_time) > timer_limit)
-        timer_state = 2;
+    if (timer_state == 1) {
+        double elapsed = WallSeconds() - move_start_time;
+        if (limit_seconds > 0 ? elapsed >= limit_seconds : (unsigned long)elapsed > timer_limit)
+            timer_state = 2;
+    }
     return timer_state == 2;
 }
 

@@ -20,6 +20,8 @@ int SearchExpired()
 {
     if (state.stop_search || state.vornak == VORNAK_OFF)
         return 1;
+    if (search_node_limit > 0 && search.nodes + search.quiesce_nodes >= search_node_limit)
+        return 1;
     if (search.search_depth > 2) {
         if (search.nodes < search.last_test)
             search.last_test = search.nodes;
@@ -114,7 +116,7 @@ int MtdConverged(POS_T* b, int alpha, int depth)
     for (int i = 0; i < b->num_moves; i++) {
         MOVE_T made = b->moves[i];
         if (!DoMove(&child, b, &made)) {
-            printf("\nillegal move %s in mtd_converged", CoordinateMove(&b->moves[i]).c_str());
+            ConsolePrint("\nillegal move %s in mtd_converged", CoordinateMove(&b->moves[i]).c_str());
             return 0;
         }
         HASHENTRY_T* e = hash_c.FetchHash(&child);
@@ -230,7 +232,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
 {
     // 1-2. Counters, ageing.
     if (eval_show)
-        printf("\nSearch");
+        ConsolePrint("\nSearch");
     memset(&search, 0, sizeof search);
     search.ply_limit = max_depth;
     hash_c.bad_updates = hash_c.good_updates = hash_c.hash_misses = hash_c.hash_hits = hash_c.hash_shallow = 0;
@@ -276,7 +278,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
         else
             terminate = 1;
         if (eval_show)
-            printf("\n%s:%s %s d=%d %ld nodes mtd=%d %lumsec %.1fkNPS ", NextToPlay(b) >= 0 ? "W" : "B",
+            ConsolePrint("\n%s:%s %s d=%d %ld nodes mtd=%d %lumsec %.1fkNPS ", NextToPlay(b) >= 0 ? "W" : "B",
                    CoordinateMove(move_t).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count,
                    move_timer.TimerElapsed(),
                    (search.nodes + search.quiesce_nodes) / 1000.0 / move_timer.TimerElapsed());

@@ -22,12 +22,20 @@ struct SEARCH_T {
 };
 inline thread_local SEARCH_T search;
 
+// When above 0, the search stops once it has visited this many nodes
+// (interior and quiescence), as it does when its time is up.
+inline thread_local long search_node_limit = 0;
+
 // Told the result of each finished iteration (for tools that show progress).
 inline thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 
 // The move timer the search consults: whole seconds against the limit.
 struct MOVE_TIMER_T {
     unsigned long timer_limit = 5;  // seconds allowed for one move
+    // When above 0, the limit to the millisecond instead (protocols that
+    // give the time in milliseconds); the search still stops iterating
+    // after seven seconds.
+    double limit_seconds = 0;
     int timer_state = 0;            // 0 idle, 1 started, 2 expired
     double move_start_time = 0;
     void TimerStart();

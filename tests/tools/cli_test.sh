@@ -43,8 +43,13 @@ expect_refusal analyse-zero-depth "$ANALYSE" --depth 0 "$START2D"
 expect_refusal analyse-huge-depth "$ANALYSE" --depth 100000 "$START2D"
 expect_refusal analyse-unknown-option "$ANALYSE" -x "$START2D"
 expect_refusal analyse-bad-position "$ANALYSE" 'not a position'
+expect_refusal analyse-epd-missing-value "$ANALYSE" --epd
+expect_refusal xboard-unknown-option "$BIN/vornak-xboard" --loud
+expect_refusal uci-unknown-option "$BIN/vornak-uci" --loud
+expect_refusal savefile-unknown-command "$BIN/vornak-savefile" export x.sav
+expect_refusal savefile-import-bad-game "$BIN/vornak-savefile" import in.pgn out.sav --game none
 
-for tool in "$PERFT" "$ANALYSE"; do
+for tool in "$PERFT" "$ANALYSE" "$BIN/vornak-xboard" "$BIN/vornak-uci" "$BIN/vornak-savefile"; do
     out=$("$tool" --help 2>/dev/null)
     if [ $? -eq 0 ] && grep -q '^usage:' <<<"$out"; then echo "ok   $(basename "$tool") --help"; else fail "$tool --help: $out"; fi
 done

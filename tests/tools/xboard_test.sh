@@ -45,11 +45,11 @@ refute() {  # refute NAME OUTPUT REGEX
 }
 
 # 1. The handshake, and nothing but protocol lines on the standard output:
-# the core's own prints (tables built, moves listed) go to the error stream.
+# the core's own prints (moves listed) are comment lines.
 out=$(run xboard "protover 2" new force "usermove e2e4" "usermove e7e5" "ping 7" quit)
 expect handshake "$out" '^feature done=0$' '^feature .*myname="Vornak"' 'setboard=1' 'usermove=1' 'san=0' \
     'sigint=0' 'sigterm=0' '^feature done=1$' '^pong 7$'
-other=$(grep -Ev '^(feature|pong)' <<<"$out")
+other=$(grep -Ev '^(feature|pong|# )' <<<"$out")
 if [ -n "$other" ]; then
     echo "FAIL clean-output: stray lines: $other"
     failures=$((failures + 1))
@@ -130,6 +130,42 @@ if ! grep -Eq -- '^pong 6$' <<<"$(sed -n '/^1\/2-1\/2/q;p' <<<"$out")"; then
     echo "FAIL undo-replays: the draw came before the third repetition"
     failures=$((failures + 1))
 fi
+
+# 8. With the standard error joined to the standard output, as xboard runs
+# its engines, every line is a protocol line or a "#" comment, through a
+# whole game's worth of commands: the engine's moves, the user's, refusals,
+# take-backs, positions set up, a result. With --quiet no comment either.
+protocol='^(feature [a-z]|pong [0-9]+$|move [a-h][1-8][a-h][1-8][qrbn]?$|Illegal move|Error \(|tellusererror |(1-0|0-1|1/2-1/2) \{[A-Za-z ]+\}$|# [^#])'
+session=(xboard "protover 2" new "st 1" "usermove e2e4" "sleep 2" "usermove d2d4" "sleep 2" "usermove e2e5" undo
+    remove "ping 1" go "sleep 2" force "usermove zz" "setboard 8/P7/8/8/8/8/8/k1K5 w - - 0 1" "usermove a7a8q"
+    new "setboard k7/8/1K6/8/8/8/8/7R w - - 0 1" go "sleep 2" "ping 2" quit)
+for mode in comments quiet; do
+    flag=()
+    [ "$mode" = quiet ] && flag=(--quiet)
+    joined=$(for line in "${session[@]}"; do
+        case "$line" in
+            sleep\ *) sleep "${line#sleep }" ;;
+            *) printf '%s\n' "$line" ;;
+        esac
+    done | timeout 60 "$ENGINE" "${flag[@]}" 2>&1)
+    stray=$(grep -Ev -- "$protocol" <<<"$joined")
+    moves=$(grep -c '^move ' <<<"$joined")
+    if [ -n "$stray" ] || [ "$moves" -lt 3 ] || ! grep -q '^pong 2$' <<<"$joined" ||
+        ! grep -q '^1-0 {White mates}$' <<<"$joined"; then
+        echo "FAIL joined-streams-$mode: stray lines or missing answers in:"
+        sed 's/^/    /' <<<"$joined"
+        failures=$((failures + 1))
+    elif [ "$mode" = quiet ] && grep -q '^#' <<<"$joined"; then
+        echo "FAIL joined-streams-quiet: comment lines with --quiet"
+        failures=$((failures + 1))
+    elif [ "$mode" = comments ] && ! grep -q '^# 1\. e4$' <<<"$joined"; then
+        echo "FAIL joined-streams-comments: the move log is not carried as comments:"
+        sed 's/^/    /' <<<"$joined"
+        failures=$((failures + 1))
+    else
+        echo "ok   joined-streams-$mode"
+    fi
+done
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s)"

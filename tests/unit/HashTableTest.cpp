@@ -206,3 +206,30 @@ TEST(Keys, AttackBoardsArePartOfThePosition)
 }
 
 }  // namespace
+
+namespace {
+
+// The table is resized (UCI's Hash option): the size rounds to an even number
+// of at least 1024 entries, the new table is empty and works.
+TEST(HashTable, ResizedTablesStartEmptyAndStoreAgain)
+{
+    const uint32_t saved = hash_c.hash_table_size;
+    auto b = Load(kStart);
+    for (uint32_t want : {5u, 5001u, 4096u}) {
+        FreshTable fresh;
+        hash_c.HashInsert(b.get(), 3, 100, 500, nullptr);
+        ASSERT_NE(hash_c.FetchHash(b.get()), nullptr);
+        hash_c.HashResize(want);
+        EXPECT_EQ(hash_c.hash_table_size, want < 1024 ? 1024u : want & ~1u);
+        EXPECT_EQ(hash_c.hash_table.size(), hash_c.hash_table_size);
+        EXPECT_EQ(hash_c.FetchHash(b.get()), nullptr);
+        hash_c.HashInsert(b.get(), 3, 100, 500, nullptr);
+        HASHENTRY_T* e = hash_c.FetchHash(b.get());
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->low, 500);
+    }
+    hash_c.HashResize(saved);
+    hash_c.HashReset();
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// The plain game as the protocol front ends (vornak-xboard, vornak-uci) keep
+// it: a start position and the moves played from it, kept through the
+// record's functions so the search sees repetitions and the fifty-move
+// count; the search of its position within limits; the principal variation
+// the table remembers.
+#pragma once
+
+#include "board/board.h"
+#include "eval/eval.h"
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+#include "record/record.h"
+#include "search/search.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+const char* const kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+struct ENGINE_GAME_T {
+    std::unique_ptr<POS_T> pos{new POS_T()};
+    std::string start_fen = kStartFen;
+    std::vector<MOVE_T> moves;  // as played from the start position
+};
+
+// Back to a first position with an empty key history; false, with the game
+// unchanged, for a position that is not a playable plain-game one.
+inline bool EngineLoadStart(ENGINE_GAME_T* g, const std::string& fen, std::string* err)
+{
+    std::unique_ptr<POS_T> b(new POS_T());
+    int mode = 0;
+    if (!ParsePosition(fen, b.get(), &mode, err))
+        return false;
+    if (mode != 2) {
+        *err = "only the plain game is played over this protocol";
+        return false;
+    }
+    if (const char* why = PositionUnplayableWhy(b.get())) {
+        *err = why;
+        return false;
+    }
+    state.dmode = 2;
+    memset(state.hash_list, 0, sizeof state.hash_list);
+    if (b->move_num >= 0 && b->move_num < MAX_GAME_PLIES)
+        state.hash_list[b->move_num] = b->hash1;
+    *g->pos = *b;
+    g->start_fen = fen;
+    g->moves.clear();
+    GameListInit();
+    CaptureReset();
+    return true;
+}
+
+// Plays a legal move (from the move generator) as the program plays one.
+inline bool EnginePlay(ENGINE_GAME_T* g, MOVE_T* m)
+{
+    MOVE_T made = *m;
+    if (!PlayerMoved(g->pos.get(), &made))
+        return false;
+    g->moves.push_back(made);
+    return true;
+}
+
+// Plays a move given in coordinates (e2e4, e7e8q); false if it is illegal.
+inline bool EnginePlayText(ENGINE_GAME_T* g, const std::string& text)
+{
+    MOVE_T m;
+    return ParseCoordinateMove(g->pos.get(), text, &m) && EnginePlay(g, &m);
+}
+
+// The principal variation as the table remembers it, from the first move.
+inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
+{
+    if (IsZeroMove(first))
+        return "";
+    std::string pv = CoordinateMove(first);
+    std::unique_ptr<POS_T> pos(new POS_T(*root));
+    std::unique_ptr<POS_T> next(new POS_T());
+    MOVE_T m = *first;
+    for (int i = 1; i < max_len; i++) {
+        MOVE_T made = m;
+        if (!DoMove(next.get(), pos.get(), &made))
+            break;
+        *pos = *next;
+        pos->oldb = nullptr;
+        HASHENTRY_T* e = hash_c.FetchHash(pos.get());
+        MOVE_T want;
+        if (!e || !HashEntryMove(pos.get(), e, &want))
+            break;
+        std::vector<MOVE_T> legal;
+        LegalChoices(pos.get(), &legal);
+        const MOVE_T* listed = ListedMove(legal.data(), (int)legal.size(), &want);
+        if (!listed)
+            break;
+        m = *listed;
+        pv += " " + CoordinateMove(&m);
+    }
+    return pv;
+}
+
+// The time for one move from a clock of `left` seconds with `inc` seconds
+// added a move: a share of what is left (of the moves to go, or of thirty),
+// never more than a third of it, less a reserve for the answer to reach the
+// front end (a GUI may take a tenth of a second a move to draw it, charged
+// to the engine's clock); at least 20 ms.
+inline double EngineClockSeconds(double left, double inc, long moves_to_go)
+{
+    long moves = moves_to_go > 0 && moves_to_go < 30 ? moves_to_go : 30;
+    double budget = left / moves + inc * 0.8;
+    if (budget > left / 3)
+        budget = left / 3;
+    budget -= budget / 2 < 0.05 ? budget / 2 : 0.05;
+    return budget < 0.02 ? 0.02 : budget;
+}
+
+// What a search may spend: seconds (0: no clock), a depth in plies (0: the
+// program's deepest) and a node count (0: any).
+struct ENGINE_LIMITS_T {
+    double seconds = 0;
+    int depth = 0;
+    long nodes = 0;
+};
+
+// Searches the game's position on the calling thread (state.stop_search,
+// set by another thread, ends it early) and answers a legal move in *best;
+// false when the side to move has none. The search's own choice is checked
+// against the legal moves, and any legal move beats none.
+inline bool EngineSearch(ENGINE_GAME_T* g, const ENGINE_LIMITS_T& limits, MOVE_T* best, ETYPE_T* score)
+{
+    std::vector<MOVE_T> choices;
+    if (!LegalChoices(g->pos.get(), &choices))
+        return false;
+    std::unique_ptr<POS_T> root(new POS_T(*g->pos));
+    state.vornak = NextToPlay(root.get());
+    int max_depth = limits.depth > 0 ? limits.depth + 1 : DIFF_HARD;
+    state.maxdepth = max_depth;
+    PrepareRoot(root.get());
+    root->moves = nullptr;
+    search_node_limit = limits.nodes;
+    move_timer = MOVE_TIMER_T();
+    if (limits.seconds > 0) {
+        move_timer.limit_seconds = limits.seconds;
+        move_timer.TimerStart();
+    }
+    MOVE_T found;
+    ZeroMove(&found);
+    ETYPE_T v = Search(root.get(), &found, max_depth);
+    search_node_limit = 0;
+    if (score)
+        *score = v;
+    std::string text = IsZeroMove(&found) ? "" : CoordinateMove(&found);
+    if (text.empty() || !ParseCoordinateMove(g->pos.get(), text, best)) {
+        ConsolePrint("\nthe search returned no legal move (%s); playing %s\n", text.c_str(),
+                     CoordinateMove(&choices[0]).c_str());
+        *best = choices[0];
+    }
+    return true;
+}
