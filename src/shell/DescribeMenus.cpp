@@ -120,7 +120,7 @@ std::vector<MENU_T> DescribeMenus()
         view.entries.push_back(e);
     menus.push_back(view);
 
-    menus.push_back({&ModeMenu, DoModeMenu, Plain({{"2D", 2}, {"3D", 3}})});
+    menus.push_back({&ModeMenu, ChooseModeMenu, Plain({{"2D", 2}, {"3D", 3}})});
     menus.push_back({&PiecesMenu, DoPiecesMenu, Choices(int(menu_mesh_pieces), piece_sets)});
 
     menus.push_back({&MainMenu, DoMainMenu,

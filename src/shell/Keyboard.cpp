@@ -179,7 +179,8 @@ void Keyboard(unsigned char c, int, int)
         Overhead();
         break;
     case 'Q': case 'q': case 27:
-        Quit();
+        if (ConfirmDiscard(DISCARD_QUIT))
+            Quit();
         break;
     case 'R': case 'r':
         RestoreGame(AltHeld() ? 1 : 0);

@@ -15,8 +15,11 @@ void VornakIdleFunc()
         state.stop_search = 1;
         state.vornak = NextToPlay(b);
     }
-    if (redisplay_requested.exchange(false))
+    // The current window may be one the close box destroyed.
+    if (redisplay_requested.exchange(false)) {
+        glutSetWindow(mainWindow);
         glutPostRedisplay();
+    }
     // GLUT calls this again at once: without a pause it would spin a core.
     // The pause is taken without the game, which the thinking thread needs.
     hold.unlock();

@@ -30,12 +30,28 @@ extern char move_string[64];
 extern std::atomic<bool> redisplay_requested;
 inline void RequestRedisplay() { redisplay_requested.store(true); }
 
+// What would give up the game in progress.
+enum DISCARD_E { DISCARD_QUIT, DISCARD_NEW_GAME };
+#define UNSAVED_BOX_TITLE "Unsaved moves"
+// True when the game may be given up: it has no moves that are not saved,
+// or the player said so in a message box.
+bool ConfirmDiscard(DISCARD_E why);
+
 void VornakIdleFunc();
 // With VORNAK_BENCH_FRAMES set: measure frames and a pick, then quit.
 void StartBenchIfAsked();
 void Quit();
-void CloseMain();  // window-close callback: stops the worker before GLUT exits
+// Creates the window at the position and size set with glutInitWindow*:
+// title, OpenGL state and callbacks.
+void OpenMainWindow(const char* title);
+// Window-close callback: quits, unless the player keeps a game with moves
+// not saved; GLUT destroys the window either way, so a new one replaces it.
+void CloseMain();
+extern char window_title[260];  // the title last given to the window
 void DoModeMenu(int value);
+// A new game chosen by the player (F2, F3, the Mode menu): asks first when
+// the game in progress has moves not saved.
+void ChooseModeMenu(int value);
 void Keyboard(unsigned char c, int x, int y);
 void KeyboardSpecial(int c, int x, int y);
 void MouseButton(int button, int bstate, int x, int y);
