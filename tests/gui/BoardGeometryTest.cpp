@@ -371,6 +371,58 @@ TEST(Spreadmap, TeamModeShowsWhatTheSideToMoveAttacksUnderThePiecesTargets)
     EXPECT_EQ(state.spreadmap[Square("F3")], 65);
 }
 
+// The squares the selected piece marks, and those its legal moves reach.
+void ExpectOnlyLegalTargets(const char* where)
+{
+    POS_T* b = &state.position;
+    std::vector<MOVE_T> legal;
+    LegalChoices(b, &legal);
+    bool white = NextToPlay(b) == 1;
+    for (int sel = 0; sel < 64; sel++) {
+        if (b->board[sel] == 0 || (b->board[sel] > 0) != white)
+            continue;
+        state.selected = SQ_T(sel);
+        GenerateSpreadmap(b);
+        bool want[64] = {};
+        for (const MOVE_T& m : legal)
+            if (m.from == SQ_T(sel) && m.piece_moving == b->board[sel] && m.to < 64)
+                want[m.to] = true;
+        for (int s = 0; s < 64; s++)
+            EXPECT_EQ(state.spreadmap[s] != 65, want[s])
+                << where << ": " << IndexSquareName(SQ_T(sel)) << " to " << IndexSquareName(SQ_T(s));
+    }
+    state.selected = NO_SQUARE;
+}
+
+TEST(Spreadmap, InCheckOrPinnedOnlyLegalTargetsAreShown)
+{
+    NewGame(2);
+    // Check from b4: a2 and Bf1 may not move, c3 and d2 block.
+    Play({"e2e4", "e7e5", "d2d4", "f8b4"});
+    ExpectOnlyLegalTargets("check");
+    state.selected = Square("A2");
+    GenerateSpreadmap(&state.position);
+    EXPECT_EQ(state.spreadmap[Square("A3")], 65);
+    EXPECT_EQ(state.spreadmap[Square("A4")], 65);
+    // c3 blocks and is pinned: it may only take the pinning bishop.
+    Play({"c2c3", "a7a6"});
+    state.selected = Square("C3");
+    GenerateSpreadmap(&state.position);
+    EXPECT_EQ(state.spreadmap[Square("B4")], -1);
+    EXPECT_EQ(state.spreadmap[Square("C4")], 65);
+    ExpectOnlyLegalTargets("pin");
+    // The tri-dimensional game, at the start and a few moves in.
+    NewGame(3);
+    ExpectOnlyLegalTargets("3d start");
+    for (int ply = 0; ply < 2; ply++) {
+        std::vector<MOVE_T> legal;
+        LegalChoices(&state.position, &legal);
+        ASSERT_FALSE(legal.empty());
+        ASSERT_TRUE(PlayerMoved(&state.position, &legal[legal.size() / 2]));
+    }
+    ExpectOnlyLegalTargets("3d, two plies in");
+}
+
 int Bit(ABWHERE_E pin)
 {
     for (int i = 0; i < 12; i++)

@@ -11,6 +11,8 @@
 //              SQ may also name a pin (QL3)
 //   see SQ     "X Y PIECE COLOUR": a pixel where SQ, or its piece, is in view;
 //              COLOUR the square's #rrggbb; "none" when no such pixel exists
+//   floor SQ   "X Y": a pixel of the square itself, clear of every piece
+//              (its own too); "none" when there is none
 //   post AB    "X Y": a pixel on the post of board QLW, QLB, KLW or KLB
 //   text N     "X Y": the start of status line N (0 move, 1 banner, 2 status,
 //              3 clock) on its base line
@@ -312,6 +314,54 @@ void See(SQ_T s, const char* name)
     printf("see %s none\n", name);
 }
 
+// A pixel of square s itself, where neither its own piece nor anything else
+// covers it: the colour a mark gives the square shows there.
+void Floor(SQ_T s, const char* name)
+{
+    POS_T* b = &state.position;
+    P3D_T c;
+    GetCoords(b, int(XPOS(s)), int(YPOS(s)), &c);
+    PIX_T q[4];
+    int piece = b->board[s];
+    b->board[s] = 0;  // its own piece now blocks like any other
+    bool found = false;
+    if (SquareQuad(s, q)) {
+        std::vector<std::pair<double, double>> samples = SquareSamples();
+        std::reverse(samples.begin(), samples.end());  // nearest the edges first
+        for (const auto& uv : samples) {
+            if (piece && uv.first > 0.1 && uv.first < 0.9 && uv.second > 0.1 && uv.second < 0.9)
+                continue;
+            PIX_T p;
+            P3D_T target = {c.x + float(uv.first), c.y + float(uv.second), c.z};
+            if (!Project(target.x, target.y, target.z, &p) || InsideBy(q, p.x, p.y) < MARGIN)
+                continue;
+            if (HiddenThere(s, target, p.x, p.y))
+                continue;
+            bool own = false;
+            if (piece) {
+                // The piece's box, as other pieces are taken.
+                static const double around[5][2] = {{0, 0}, {MARGIN, 0}, {-MARGIN, 0}, {0, MARGIN}, {0, -MARGIN}};
+                for (const auto& off : around) {
+                    RAY_T ray;
+                    double lo[3] = {c.x + 0.15, c.y + 0.15, c.z}, hi[3] = {c.x + 0.85, c.y + 0.85, c.z + 1.7};
+                    if (!PixelRay(p.x + off[0], p.y + off[1], &ray) || RayBox(ray, lo, hi) < 1e8)
+                        own = true;
+                }
+            }
+            if (own)
+                continue;
+            printf("floor %s ", name);
+            PrintPixel(p.x, p.y);
+            printf("\n");
+            found = true;
+            break;
+        }
+    }
+    b->board[s] = piece;
+    if (!found)
+        printf("floor %s none\n", name);
+}
+
 void Post(int code, const char* name)
 {
     printf("post %s ", name);
@@ -435,6 +485,11 @@ int main(int argc, char** argv)
             LegalChoices(&state.position, &moves);
             for (MOVE_T m : moves)
                 printf("%s\n", CoordinateMove(&m).c_str());
+        } else if (q == "floor" && i + 1 < argc) {
+            int s = SquareFromName(argv[++i]);
+            if (s < 0)
+                return Usage();
+            Floor(SQ_T(s), argv[i]);
         } else if ((q == "click" || q == "see") && i + 1 < argc) {
             int s = SquareFromName(argv[++i]);
             if (s < 0)
