@@ -151,6 +151,7 @@ void Keyboard(unsigned char c, int, int)
         printf("\nVornak playing Black");
         state.vornak = VORNAK_BLACK;
         state.demo_mode = 0;
+        ComputerTakesOver();
         break;
     case 'C': case 'c':
         CapturedOnOff = !CapturedOnOff;
@@ -201,6 +202,7 @@ void Keyboard(unsigned char c, int, int)
         printf("\nVornak playing White");
         state.vornak = VORNAK_WHITE;
         state.demo_mode = 0;
+        ComputerTakesOver();
         break;
     case 'X': case 'x':
         state.stipple = !state.stipple;

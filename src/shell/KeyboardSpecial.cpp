@@ -93,6 +93,7 @@ void KeyboardSpecial(int c, int, int)
             state.stop_search = 1;
         } else {
             state.demo_mode = 1;
+            ComputerTakesOver();
         }
         break;
     case GLUT_KEY_F10:

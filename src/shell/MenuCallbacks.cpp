@@ -62,6 +62,8 @@ void DoComputerMenu(int value)
         state.stop_search = 1;
         state.demo_mode = 0;
     }
+    if (state.demo_mode || state.vornak != VORNAK_OFF)
+        ComputerTakesOver();
     CreateMenus();
 }
 

@@ -66,6 +66,9 @@ int GotEditingSquare(SQ_T sq);
 // Starts (non-zero) or stops (0) the thinking thread. Stopping waits until
 // the worker has left, so a search it was running is abandoned, never played.
 void Clutch(int start);
+// Called when the computer is given a side (B, W, F9, the Vornak menu):
+// ends a review of the game and makes sure the thinking thread runs.
+void ComputerTakesOver();
 
 // Holds the thinking thread while the main thread changes the position in
 // place (editing, the K key, a board reset), so that no search runs on a
