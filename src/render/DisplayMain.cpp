@@ -7,10 +7,13 @@
 
 #include <GL/freeglut.h>
 
-static void DrawString(GLfloat x, GLfloat y, const GLfloat* color, const char* text)
+// Status line `line` in window pixels (the projection set up for it below).
+static void DrawString(int line, const GLfloat* color, const char* text)
 {
+    int x, y;
+    StatusLinePixel(line, &x, &y);
     glColor3fv(color);
-    glRasterPos3f(x, y, 0.0f);
+    glRasterPos2i(x, window_height - y);
     for (const char* c = text; *c; c++)
         glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, *c);
 }
@@ -33,36 +36,39 @@ void DisplayMain()
     // 3.
     DrawBoard(GL_RENDER);
     DrawPieces();
-    if (CapturedOnOff)
-        DrawCaptured();
     if (AxesOnOff) {
         glDisable(GL_LIGHTING);
         DrawAxes();
     }
     glDisable(GL_LIGHTING);
 
-    // 4, 5. Text in the scene's projection, on top of everything.
-    const GLfloat* move_color = ComposeMoveLine();
-    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    // 4, 5. Window pixels from here on: the captured pieces beside the
+    // board and the text, on top of everything, always inside the window.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, window_width, 0.0, window_height, -100.0, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
+    if (CapturedOnOff)
+        DrawCaptured();
+    const GLfloat* move_color = ComposeMoveLine();
+    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    GLfloat x = state.projection_ortho ? -7.0f : -10.0f;
-    GLfloat y = state.projection_ortho ? 7.0f : 10.0f;
-    DrawString(x, y - 1, ComposeBanner(), banner_string);
-    DrawString(x, y, move_color, move_string);
+    DrawString(1, ComposeBanner(), banner_string);
+    DrawString(0, move_color, move_string);
     char status[64];
     const GLfloat* status_color = ComposeStatusLine(status, sizeof status);
-    DrawString(x, y - 2, status_color, status);
+    DrawString(2, status_color, status);
     if (const GLfloat* clock_color = ComposeClockLine()) {
-        DrawString(x, y - 3, clock_color, timers.time_string);
+        DrawString(3, clock_color, timers.time_string);
         info_string[0] = '\0';
     }
 
     // 6.
-    glPopMatrix();
     glPopAttrib();
+    glPopMatrix();
     glEnable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

@@ -21,6 +21,8 @@ void GetAttackBoardCoords(POS_T* b, int file, int rank, int which_ab, P3D_T* p3d
 // ---------------------------------------------------------------- camera
 void ResetView();
 void Overhead();
+// The zoom of the overhead view for a window of that size.
+float OverheadScale(int dmode, int width, int height);
 void ToggleZeBlackView();  // 2-D games only
 int* GetZAng();            // the turntable angle, degrees
 
@@ -34,7 +36,11 @@ struct VIEW_T {
     float scale, xang, yang, zang;
 };
 VIEW_T CurrentView();
-void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16]);
+// `aspect` is the viewport's width over its height: the view keeps its
+// proportions in a window of any shape.
+void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16], double aspect = 1.0);
+// The window's size, as the reshape callback last reported it.
+extern int window_width, window_height;
 // Window coordinates (origin lower left, as OpenGL's) of a world point;
 // false for a point behind the eye.
 bool ProjectToWindow(const VIEW_T* v, const int viewport[4], const P3D_T* p, double* wx, double* wy,
@@ -66,6 +72,14 @@ const GLfloat* ComposeBanner();
 const GLfloat* ComposeMoveLine();
 const GLfloat* ComposeStatusLine(char* text, size_t size);
 const GLfloat* ComposeClockLine();
+// The status lines are drawn in window pixels, in a band at the top left
+// that the overhead view keeps clear of the board: line n (0 move, 1
+// banner, 2 status, 3 clock) starts at (*x, *y), its base line, counted
+// from the window's upper left corner.
+const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
+const int STATUS_TEXT_LINES = 4;
+const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
+void StatusLinePixel(int line, int* x, int* y);
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],

@@ -200,7 +200,7 @@ struct RAY_T {
 bool PixelRay(double x, double y, RAY_T* ray)
 {
     double proj[16], model[16], pm[16], inv[16];
-    ViewMatrices(&view, proj, model);
+    ViewMatrices(&view, proj, model, double(viewport[2]) / viewport[3]);
     for (int c = 0; c < 4; c++)
         for (int r = 0; r < 4; r++) {
             pm[c * 4 + r] = 0;
@@ -383,18 +383,9 @@ void Post(int code, const char* name)
 
 void Text(int line)
 {
-    printf("text %d ", line);
-    // The text is drawn with the model-view reset: the projection alone.
-    VIEW_T flat = {view.ortho, 1.0f, 0.0f, 0.0f, 0.0f};
-    float origin = view.ortho ? 7.0f : 10.0f;
-    P3D_T p = {-origin, origin - float(line), 0.0f};
-    double x, y;
-    if (!ProjectToWindow(&flat, viewport, &p, &x, &y, nullptr)) {
-        printf("none\n");
-        return;
-    }
-    PrintPixel(x, y);
-    printf("\n");
+    int x, y;
+    StatusLinePixel(line, &x, &y);
+    printf("text %d %d %d\n", line, x, y);
 }
 
 // A square by its index name (E2, e2) or a pin by its name (QL3).
