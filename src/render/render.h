@@ -57,6 +57,11 @@ SQ_T ParsePickHits(const GLuint* buffer, int buffer_size, int hits, int x, int y
 void DisplayMain();
 void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
 void DrawAttackboardPins(SQ_T selected);
+// The last move of the position shown (during a review, of the ply shown):
+// false before the game's first move.
+bool LastMoveShown(MOVE_T* m);
+// Marks its squares, or an attack board's old and new pins.
+void DrawLastMove();
 void DrawAxes();
 void GenerateSpreadmap(POS_T* b);
 
@@ -83,4 +88,4 @@ void StatusLinePixel(int line, int* x, int* y);
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
-    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4];
+    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4];

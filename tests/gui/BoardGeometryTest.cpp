@@ -481,13 +481,19 @@ TEST(StatusText, BannerFollowsTheComputersSide)
 {
     NewGame(3);
     EXPECT_EQ(ComposeBanner(), color_orange);
-    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL)");
+    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL); White to move");
     state.vornak = VORNAK_WHITE;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (White)");
     state.vornak = VORNAK_BLACK;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "Your move");
+    EXPECT_STREQ(banner_string, "Your move (White)");
+    // Whose turn it is shows also when the computer does not play.
+    state.vornak = VORNAK_OFF;
+    state.position.move_num |= 1;
+    ComposeBanner();
+    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL); Black to move");
+    state.position.move_num &= ~1;
 }
 
 // A restored game may ask the computer to play both sides: that is autoplay,
@@ -497,10 +503,10 @@ TEST(StatusText, PlayingBothSidesIsTheComputerToMove)
     NewGame(2);
     state.vornak = VORNAK_BOTH;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (White)");
     Play({"e2e4"});
     EXPECT_EQ(ComposeBanner(), piece_color_black);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (Black)");
 }
 
 TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
@@ -519,7 +525,13 @@ TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
     EXPECT_STREQ(move_string, "2. ... Nc6");
     replay = 2;
     ComposeMoveLine();
-    EXPECT_STREQ(move_string, "Replay 2 of 4");
+    EXPECT_STREQ(move_string, "Replay 2 of 4: 1. ... e5");
+    replay = 3;
+    ComposeMoveLine();
+    EXPECT_STREQ(move_string, "Replay 3 of 4: 2. Nf3");
+    replay = 0;
+    ComposeMoveLine();
+    EXPECT_STREQ(move_string, "Replay 0 of 4");
     replay = -1;
     editing_option = EDIT_NONE;
     ComposeMoveLine();
@@ -528,6 +540,25 @@ TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
     ComposeMoveLine();
     EXPECT_STREQ(move_string, "add white king where?");
     editing_option = 0;
+}
+
+// The last move of the position shown: none before the first, the latest
+// in play, the ply shown during a review.
+TEST(StatusText, LastMoveIsThatOfThePositionShown)
+{
+    NewGame(2);
+    MOVE_T m;
+    EXPECT_FALSE(LastMoveShown(&m));
+    Play({"e2e4", "e7e5"});
+    ASSERT_TRUE(LastMoveShown(&m));
+    EXPECT_EQ(m.from, Square("E7"));
+    EXPECT_EQ(m.to, Square("E5"));
+    replay = 1;
+    ASSERT_TRUE(LastMoveShown(&m));
+    EXPECT_EQ(m.to, Square("E4"));
+    replay = 0;
+    EXPECT_FALSE(LastMoveShown(&m));
+    replay = -1;
 }
 
 TEST(StatusText, StatusLineShowsSelectionMessageOnceAndCheck)

@@ -13,6 +13,7 @@
 //              COLOUR the square's #rrggbb; "none" when no such pixel exists
 //   floor SQ   "X Y": a pixel of the square itself, clear of every piece
 //              (its own too); "none" when there is none
+//   edge SQ    "X Y": the middle of the square's left edge, just inside
 //   post AB    "X Y": a pixel on the post of board QLW, QLB, KLW or KLB
 //   text N     "X Y": the start of status line N (0 move, 1 banner, 2 status,
 //              3 clock) on its base line
@@ -476,6 +477,22 @@ int main(int argc, char** argv)
             LegalChoices(&state.position, &moves);
             for (MOVE_T m : moves)
                 printf("%s\n", CoordinateMove(&m).c_str());
+        } else if (q == "edge" && i + 1 < argc) {
+            // The middle of the square's left edge, just inside: where the
+            // last move's frame is drawn.
+            int s = SquareFromName(argv[++i]);
+            if (s < 0)
+                return Usage();
+            P3D_T c;
+            GetCoords(&state.position, int(XPOS(SQ_T(s))), int(YPOS(SQ_T(s))), &c);
+            PIX_T p;
+            printf("edge %s ", argv[i]);
+            if (Project(c.x + 0.035f, c.y + 0.5f, c.z, &p)) {
+                PrintPixel(p.x, p.y);
+                printf("\n");
+            } else {
+                printf("none\n");
+            }
         } else if (q == "floor" && i + 1 < argc) {
             int s = SquareFromName(argv[++i]);
             if (s < 0)
