@@ -65,6 +65,13 @@ void DisplayMain()
         DrawString(3, clock_color, timers.time_string);
         info_string[0] = '\0';
     }
+    float brightness;
+    if (const char* message = MessageNow(&brightness)) {
+        glColor3f(brightness, brightness, brightness * 0.6f);
+        glRasterPos2i(STATUS_TEXT_LEFT, MESSAGE_BASELINE);
+        for (const char* c = message; *c; c++)
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, *c);
+    }
 
     // 6.
     glPopAttrib();

@@ -85,6 +85,8 @@ const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
 const int STATUS_TEXT_LINES = 4;
 const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
 void StatusLinePixel(int line, int* x, int* y);
+// The base line of the message at the window's foot, from the bottom.
+const int MESSAGE_BASELINE = 14;
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],

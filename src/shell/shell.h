@@ -22,6 +22,11 @@ extern int editing_option;  // pending board edit (an EDIT_ value), 0 = none
 extern int AxesOnOff;
 extern int CapturedOnOff;
 extern char info_string[64];  // one-frame message under the move line
+// A message at the window's foot (why a move was refused, ...): shown for
+// a few seconds, then it fades.
+void ShowMessage(const char* text);
+// The message and its brightness now (1 new, 0 gone); null when none.
+const char* MessageNow(float* brightness);
 extern char banner_string[64];
 extern char move_string[64];
 
