@@ -1,9 +1,11 @@
 // The last move of the position on the board, marked so that a player sees
 // what the other side just did: a frame round its from and to squares, and
-// for an attack board's move a ring round its old and its new pin.
+// for an attack board's move a ring round its old and its new pin; a hint
+// the same way in a colour of its own.
 #include "render/render.h"
 
 #include "record/record.h"
+#include "shell/shell.h"
 
 #include <GL/glu.h>
 
@@ -50,17 +52,10 @@ static void FrameSquare(POS_T* b, SQ_T s)
     glEnd();
 }
 
-void DrawLastMove()
+static void MarkMove(POS_T* b, const MOVE_T& m, const GLfloat* color)
 {
     static GLUquadricObj* quadric = gluNewQuadric();
-    POS_T* b = &state.position;
-    MOVE_T m;
-    if (!LastMoveShown(&m))
-        return;
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_POLYGON_STIPPLE);
-    glColor3fv(color_last_move);
+    glColor3fv(color);
     if (AbIndex(m.piece_moving) >= 0) {
         for (int pin : {int(m.from), int(m.to)}) {
             P3D_T at;
@@ -76,5 +71,19 @@ void DrawLastMove()
             if (s < 64)
                 FrameSquare(b, s);
     }
+}
+
+void DrawLastMove()
+{
+    POS_T* b = &state.position;
+    MOVE_T m;
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_POLYGON_STIPPLE);
+    if (LastMoveShown(&m))
+        MarkMove(b, m, color_last_move);
+    // The hint over it: it may start where the last move ended.
+    if (HintShown(&m))
+        MarkMove(b, m, color_hint);
     glPopAttrib();
 }

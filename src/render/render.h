@@ -90,4 +90,4 @@ const int MESSAGE_BASELINE = 14;
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
-    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4];
+    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4];

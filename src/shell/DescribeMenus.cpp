@@ -104,7 +104,8 @@ std::vector<MENU_T> DescribeMenus()
                 {Sub("Vornak", &CompMenu), Sub("Difficulty", &DifficultyMenu), Sub("TimeLimit", &TimeLimitMenu),
                  Sub("Undo", &UndoMenu)}};
     for (const MENU_ENTRY_T& e : Plain({{"New game", MENU_RESETBOARD}, {"List game", MENU_LISTGAME},
-                                        {"Save game", MENU_SAVE}, {"Restore game", MENU_RESTORE}}))
+                                        {"Save game", MENU_SAVE}, {"Restore game", MENU_RESTORE},
+                                        {"Hint", MENU_HINT}}))
         game.entries.push_back(e);
     menus.push_back(game);
 

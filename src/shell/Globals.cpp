@@ -17,7 +17,10 @@ char info_string[64];
 namespace {
 char message_text[160];
 std::chrono::steady_clock::time_point message_since;
-const float MESSAGE_SHOWN = 4.0f, MESSAGE_FADE = 1.5f;  // seconds
+// Seconds. The clock's tick redraws the window every second, which steps
+// the fading; no redraws of their own, so that the status line's one-frame
+// message keeps its frame.
+const float MESSAGE_SHOWN = 4.0f, MESSAGE_FADE = 2.0f;
 }  // namespace
 
 void ShowMessage(const char* text)

@@ -32,6 +32,7 @@ static const char* const help_lines[] = {
     "D \t difficulty level toggle",
     "E \t evaluation verbose toggle",
     "H \t help screen (press 'H' in main window)",
+    "I \t hint: the computer suggests a move",
     "L \t list game",
     "O \t overhead view",
     "Q \t quit",
@@ -165,6 +166,9 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'G': case 'g':
         printf("\nW xang=%g yang=%g scale=%g", state.xang, state.yang, state.scale);
+        break;
+    case 'I': case 'i':
+        ShowHint();
         break;
     case 'J': case 'j':
         j_ptr = j_ptr < 3 ? j_ptr + 1 : 0;

@@ -45,6 +45,9 @@ void DoGameMenu(int value)
     case MENU_RESTORE:
         RestoreGame(0);
         break;
+    case MENU_HINT:
+        ShowHint();
+        break;
     default:
         Panic(false, "unknown selection @ DoGameMenu");
         break;

@@ -18,10 +18,6 @@ void VornakIdleFunc()
         state.stop_search = 1;
         state.vornak = NextToPlay(b);
     }
-    // A message fading at the window's foot is drawn again and again.
-    float brightness;
-    if (MessageNow(&brightness))
-        RequestRedisplay();
     // The current window may be one the close box destroyed.
     if (redisplay_requested.exchange(false)) {
         glutSetWindow(mainWindow);

@@ -42,6 +42,12 @@ enum DISCARD_E { DISCARD_QUIT, DISCARD_NEW_GAME };
 // or the player said so in a message box.
 bool ConfirmDiscard(DISCARD_E why);
 
+// The hint (I key, Game menu): a short search suggests the human's move,
+// marked and named but not played. HintShown answers it while the position
+// it was found for is on the board.
+void ShowHint();
+bool HintShown(MOVE_T* m);
+
 void VornakIdleFunc();
 // With VORNAK_BENCH_FRAMES set: measure frames and a pick, then quit.
 void StartBenchIfAsked();

@@ -338,7 +338,7 @@ TEST(Menus, TreeIsCreatedChildrenFirstInTheFixedOrder)
 
     const MENU_T& game = FindMenu(menus, &GameMenu);
     EXPECT_EQ(Labels(game), (std::vector<std::string>{"Vornak", "Difficulty", "TimeLimit", "Undo", "New game",
-                                                      "List game", "Save game", "Restore game"}));
+                                                      "List game", "Save game", "Restore game", "Hint"}));
     EXPECT_EQ(game.entries[0].submenu, &CompMenu);
     EXPECT_EQ(game.entries[4].value, MENU_RESETBOARD);
     EXPECT_EQ(game.entries[7].value, MENU_RESTORE);
