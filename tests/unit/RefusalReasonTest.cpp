@@ -56,6 +56,28 @@ TEST(RefusalReason, AttackBoardsNameTheRule)
     InitMove(&m, AB_QLB, ABW_QL6, ABW_QL4, NO_VALUE, 'T', 0);
     RefusalReason(start.get(), &m, why, sizeof why);
     EXPECT_STREQ(why, "it is White's turn");
+
+    // White's queen's-side board on QL3 carries a pawn alone: it may go
+    // toward Black, not back to QL1, and nowhere but to a neighbouring pin.
+    for (int rules : {RULES_TDCL, RULES_TOURNAMENT}) {
+        auto pawn = mt::Load(
+            "3d .P....pr/......pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w - - 0 1 "
+            "QL3,QL6,KL1,KL6 wbwb",
+            rules);
+        ASSERT_TRUE(pawn);
+        InitMove(&m, AB_QLW, ABW_QL3, ABW_QL1, NO_VALUE, 'T', 0);
+        RefusalReason(pawn.get(), &m, why, sizeof why);
+        EXPECT_STREQ(why, rules == RULES_TDCL ? "under the TDCL rules a board carrying a pawn moves only toward Black"
+                                              : "under the tournament rules a board carrying a pawn moves only "
+                                                "toward Black");
+        InitMove(&m, AB_QLW, ABW_QL3, ABW_KL6, NO_VALUE, 'T', 0);
+        RefusalReason(pawn.get(), &m, why, sizeof why);
+        EXPECT_STREQ(why, "another attack board stands on KL6");
+        InitMove(&m, AB_QLW, ABW_QL3, ABW_KL5, NO_VALUE, 'T', 0);
+        RefusalReason(pawn.get(), &m, why, sizeof why);
+        EXPECT_STREQ(why, "from QL3 an attack board moves only to a neighbouring pin");
+    }
+    state.rules = RULES_TDCL;
 }
 
 }  // namespace
