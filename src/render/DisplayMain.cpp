@@ -18,6 +18,32 @@ static void DrawString(int line, const GLfloat* color, const char* text)
         glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, *c);
 }
 
+// The move list at the top right, left of Black's captured pieces, on a
+// dark ground so that it reads over the board; the ply reviewed in yellow.
+static void DrawMoveList()
+{
+    int top = STATUS_TEXT_FIRST - 8;
+    int max_lines = (window_height - top - 40) / MOVE_LIST_STEP;
+    std::vector<std::string> lines;
+    int current = ComposeMoveList(&lines, max_lines > 1 ? max_lines : 1);
+    if (lines.empty())
+        return;
+    int x = window_width - 70 - MOVE_LIST_WIDTH;
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.7f);
+    glRecti(x - 8, window_height - top + MOVE_LIST_STEP, x + MOVE_LIST_WIDTH,
+            window_height - top - MOVE_LIST_STEP * int(lines.size()) + 6);
+    glPopAttrib();
+    for (int i = 0; i < int(lines.size()); i++) {
+        glColor3fv(i == current ? color_yellow : color_white);
+        glRasterPos2i(x, window_height - top - MOVE_LIST_STEP * i);
+        for (char c : lines[i])
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, c);
+    }
+}
+
 void DisplayMain()
 {
     // 1.
@@ -65,6 +91,8 @@ void DisplayMain()
         DrawString(3, clock_color, timers.time_string);
         info_string[0] = '\0';
     }
+    if (MoveListOnOff)
+        DrawMoveList();
     float brightness;
     if (const char* message = MessageNow(&brightness)) {
         glColor3f(brightness, brightness, brightness * 0.6f);

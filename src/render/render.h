@@ -7,6 +7,9 @@
 
 #include <GL/gl.h>
 
+#include <string>
+#include <vector>
+
 // ---------------------------------------------------------------- geometry
 struct P3D_T {
     float x, y, z;
@@ -85,6 +88,10 @@ const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
 const int STATUS_TEXT_LINES = 4;
 const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
 void StatusLinePixel(int line, int* x, int* y);
+// The move list (M key, View menu): at most max_lines lines (0: all) into
+// lines; answers the index of the line of the ply reviewed, or -1.
+int ComposeMoveList(std::vector<std::string>* lines, int max_lines);
+const int MOVE_LIST_WIDTH = 200, MOVE_LIST_STEP = 18;  // pixels
 // The base line of the message at the window's foot, from the bottom.
 const int MESSAGE_BASELINE = 14;
 

@@ -12,6 +12,7 @@ SET_E menu_mesh_pieces = SET_CLASSIC;
 int editing_option;
 int AxesOnOff;
 int CapturedOnOff;
+int MoveListOnOff;
 char info_string[64];
 
 namespace {

@@ -34,6 +34,7 @@ static const char* const help_lines[] = {
     "H \t help screen (press 'H' in main window)",
     "I \t hint: the computer suggests a move",
     "L \t list game",
+    "M \t move list in the window toggle",
     "O \t overhead view",
     "Q \t quit",
     "R \t restore game",
@@ -179,6 +180,9 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'L': case 'l':
         ListGame(AltHeld());
+        break;
+    case 'M': case 'm':
+        MoveListOnOff = !MoveListOnOff;
         break;
     case 'O': case 'o':
         Overhead();

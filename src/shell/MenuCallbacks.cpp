@@ -112,6 +112,8 @@ void DoViewMenu(int value)
         ResetView();
     else if (value == MENU_ZEBLACKVIEW)
         ToggleZeBlackView();
+    else if (value == MENU_MOVELIST)
+        MoveListOnOff = !MoveListOnOff;
     else
         Panic(false, "Unknown View Menu value");
     CreateMenus();

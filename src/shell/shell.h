@@ -21,6 +21,7 @@ extern SET_E menu_mesh_pieces;
 extern int editing_option;  // pending board edit (an EDIT_ value), 0 = none
 extern int AxesOnOff;
 extern int CapturedOnOff;
+extern int MoveListOnOff;  // 1 = the move list is drawn
 extern char info_string[64];  // one-frame message under the move line
 // A message at the window's foot (why a move was refused, ...): shown for
 // a few seconds, then it fades.

@@ -561,6 +561,25 @@ TEST(StatusText, LastMoveIsThatOfThePositionShown)
     replay = -1;
 }
 
+TEST(StatusText, MoveListPairsThePliesAndMarksTheReviewedOne)
+{
+    NewGame(2);
+    std::vector<std::string> lines;
+    EXPECT_EQ(ComposeMoveList(&lines, 0), -1);
+    EXPECT_TRUE(lines.empty());
+    Play({"e2e4", "e7e5", "g1f3", "b8c6", "f1b5"});
+    EXPECT_EQ(ComposeMoveList(&lines, 0), -1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"1. e4 e5", "2. Nf3 Nc6", "3. Bb5"}));
+    replay = 3;
+    EXPECT_EQ(ComposeMoveList(&lines, 0), 1);
+    // Two lines fit: those round the ply reviewed, or the latest.
+    EXPECT_EQ(ComposeMoveList(&lines, 2), 0);
+    EXPECT_EQ(lines, (std::vector<std::string>{"2. Nf3 Nc6", "3. Bb5"}));
+    replay = -1;
+    EXPECT_EQ(ComposeMoveList(&lines, 2), -1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"2. Nf3 Nc6", "3. Bb5"}));
+}
+
 TEST(StatusText, StatusLineShowsSelectionMessageOnceAndCheck)
 {
     const GLfloat* color;

@@ -345,9 +345,10 @@ TEST(Menus, TreeIsCreatedChildrenFirstInTheFixedOrder)
 
     const MENU_T& view = FindMenu(menus, &ViewMenu);
     EXPECT_EQ(Labels(view), (std::vector<std::string>{"Projection", "Axes", "Opacity", "Captured", "BlackView",
-                                                      "Reset View"}));
+                                                      "Reset View", "Move list"}));
     EXPECT_EQ(view.entries[4].value, MENU_ZEBLACKVIEW);
     EXPECT_EQ(view.entries[5].value, MENU_RESETVIEW);
+    EXPECT_EQ(view.entries[6].value, MENU_MOVELIST);
 
     const MENU_T& edit = FindMenu(menus, &EditMenu);
     EXPECT_EQ(Labels(edit), (std::vector<std::string>{"Add white ...", "Add black ...", "Remove piece",
