@@ -48,12 +48,18 @@ old_origin="$GUI_WX,$GUI_WY"
 "$CLOSER" "$GUI_WID" || gui_fail "could not ask the window to close"
 gui_answer_box "$BOX" Escape
 gui_wait_output $'\nQuit cancelled'
+# A new window, and the closed one gone.
+new_wid=""
 for i in $(seq 100); do
-    timeout 5 xdotool search --onlyvisible --name "$GUI_WINDOW_NAME" 2>/dev/null | grep -qx "$old_wid" || break
+    shown=$(timeout 5 xdotool search --onlyvisible --name "$GUI_WINDOW_NAME" 2>/dev/null)
+    new_wid=$(grep -vx "$old_wid" <<<"$shown" | head -n1)
+    [ -n "$new_wid" ] && ! grep -qx "$old_wid" <<<"$shown" && break
     sleep 0.1
 done
-gui_wait_window
-[ "$GUI_WID" != "$old_wid" ] || gui_fail "the closed window is still there"
+[ -n "$new_wid" ] || gui_fail "no new window after Cancel"
+grep -qx "$old_wid" <<<"$shown" && gui_fail "the closed window is still there"
+GUI_WID=$new_wid
+timeout 5 xdotool windowfocus --sync "$GUI_WID" || gui_fail "cannot focus the new window"
 gui_window_origin
 [ "$GUI_WX,$GUI_WY" = "$old_origin" ] || gui_fail "the new window is at $GUI_WX,$GUI_WY, not $old_origin"
 # It draws the game (both sides' pieces) and still takes moves.
