@@ -44,6 +44,28 @@ static void DrawMoveList()
     }
 }
 
+// The help over the middle of the window, on a dark ground.
+static void DrawHelp()
+{
+    const std::vector<std::string>& lines = HelpOverlayLines();
+    const int step = 18, width = 540;
+    int height = step * int(lines.size()) + 16;
+    int x = (window_width - width) / 2 + 12;
+    int top = (window_height + height) / 2;  // from the bottom
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.15f, 0.85f);
+    glRecti(x - 12, top, x - 12 + width, top - height);
+    glPopAttrib();
+    for (int i = 0; i < int(lines.size()); i++) {
+        glColor3fv(i == 0 ? color_yellow : color_white);
+        glRasterPos2i(x, top - 20 - step * i);
+        for (char c : lines[i])
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, c);
+    }
+}
+
 void DisplayMain()
 {
     // 1.
@@ -93,6 +115,8 @@ void DisplayMain()
     }
     if (MoveListOnOff)
         DrawMoveList();
+    if (HelpOnOff)
+        DrawHelp();
     float brightness;
     if (const char* message = MessageNow(&brightness)) {
         glColor3f(brightness, brightness, brightness * 0.6f);

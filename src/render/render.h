@@ -92,6 +92,8 @@ void StatusLinePixel(int line, int* x, int* y);
 // lines; answers the index of the line of the ply reviewed, or -1.
 int ComposeMoveList(std::vector<std::string>* lines, int max_lines);
 const int MOVE_LIST_WIDTH = 200, MOVE_LIST_STEP = 18;  // pixels
+// The text of the help drawn over the window.
+const std::vector<std::string>& HelpOverlayLines();
 // The base line of the message at the window's foot, from the bottom.
 const int MESSAGE_BASELINE = 14;
 

@@ -13,6 +13,7 @@ int editing_option;
 int AxesOnOff;
 int CapturedOnOff;
 int MoveListOnOff;
+int HelpOnOff;
 char info_string[64];
 
 namespace {

@@ -132,12 +132,18 @@ static void StepTimerMode()
     }
 }
 
+void PrintKeyHelp()
+{
+    for (const char* line : help_lines)
+        printf("\n%s", line);
+}
+
 void Keyboard(unsigned char c, int, int)
 {
     switch (c) {
     case 'H': case 'h':
-        for (const char* line : help_lines)
-            printf("\n%s", line);
+        PrintKeyHelp();
+        HelpOnOff = !HelpOnOff;
         break;
     case '#':
         printf("\nBuilt: %s", BuildStamp());

@@ -70,7 +70,7 @@ int SDL_main(int argc, char** argv)
     DoModeMenu(3);
 
     // 11. Key help on the console.
-    Keyboard('H', 0, 0);
+    PrintKeyHelp();
 
     // 12. The thinking thread.
     Clutch(1);

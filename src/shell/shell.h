@@ -22,6 +22,8 @@ extern int editing_option;  // pending board edit (an EDIT_ value), 0 = none
 extern int AxesOnOff;
 extern int CapturedOnOff;
 extern int MoveListOnOff;  // 1 = the move list is drawn
+extern int HelpOnOff;      // 1 = the help is drawn over the window
+void PrintKeyHelp();       // the key list on the console
 extern char info_string[64];  // one-frame message under the move line
 // A message at the window's foot (why a move was refused, ...): shown for
 // a few seconds, then it fades.
