@@ -40,6 +40,9 @@ int GenerateMoves(POS_T* b, MOVE_T* moves);
 int GenerateCheckAvoidance(POS_T* b, MOVE_T* moves);
 int GetMoveCount(POS_T* b, MOVE_T* moves);
 int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller);
+// Why the player's move m may not be made in b, in words ("the king would
+// be in check", "that pawn has already moved: ..."), into out.
+void RefusalReason(POS_T* b, const MOVE_T* m, char* out, size_t size);
 // The entry of a list that m names: the same piece, squares and symbol, or
 // where neither castles nor promotes, any symbol (a capture or en passant may
 // have been marked on the way). Null when the list has no such move.

@@ -38,6 +38,13 @@ char* GameListPut(POS_T* b, MOVE_T* move_t, int ply_num)
 
 int GameStartPly() { return state.oeb.inited ? state.oeb.pos_0.move_num : 0; }
 
+bool game_changed_since_save = false;
+
+bool GameHasUnsavedMoves()
+{
+    return game_changed_since_save && state.position.move_num > GameStartPly();
+}
+
 bool HasLegalMove(POS_T* b)
 {
     // Trying moves writes keys into the line's history; keep the game's.

@@ -48,6 +48,7 @@ int PlayerMoved(POS_T* b, MOVE_T* move_t)
             // are then replayed exactly.
             state.game_record[ply] = m;
             *move_t = m;
+            game_changed_since_save = true;
             if (b->flags & FLAG_MATERIAL_DRAWN)
                 ConsolePrint("\nDraw");
             if (b->move_num >= MAX_GAME_PLIES && !b->winner) {

@@ -310,6 +310,7 @@ bool RestoreGame(int oldway)
         ConsolePrint("\nthe game in progress is unchanged");
     } else {
         // 9.
+        game_changed_since_save = false;
         snprintf(gamefilename, sizeof gamefilename, "%s", name);
         if (shell_hooks.print_banner)
             shell_hooks.print_banner();

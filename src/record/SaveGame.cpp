@@ -68,6 +68,7 @@ bool SaveGame(int oldway)
     }
     ConsolePrint("complete");
     ConsoleFlush();
+    game_changed_since_save = false;
     snprintf(gamefilename, sizeof gamefilename, "%s", name);
     if (shell_hooks.set_window_title)
         shell_hooks.set_window_title(gamefilename);

@@ -63,8 +63,10 @@ void RebuildGame(int num_to_undo)
         game_list_strings[k][0] = 0;
     if (built) {
         ReplayRecord(&state.position, (int)target, true, "UndoMoves", "Illegal move in game undo");
-        if (num_to_undo)
+        if (num_to_undo) {
             ConsolePrint("\nmove undone");
+            game_changed_since_save = true;
+        }
     }
 }
 

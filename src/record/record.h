@@ -131,6 +131,11 @@ char* GameListGet(int ply_num);  // "" outside the list
 char* GameListPut(POS_T* b, MOVE_T* move_t, int ply_num);
 int GameStartPly();              // the move number the game started from
 int PlayerMoved(POS_T* b, MOVE_T* move_t);
+// Set when a move is played or taken back, cleared when the game is saved,
+// restored or started afresh: the window asks before it gives up such a game.
+extern bool game_changed_since_save;
+// Whether ending or replacing the game now would lose moves never saved.
+bool GameHasUnsavedMoves();
 void UndoMoves(int num_to_undo);
 void ReplayMoves(int n);
 void ReplayExit();

@@ -1,9 +1,8 @@
 // Lighting, projection and model-view for the current view. Drawing and
-// picking both come through here, so that what is clicked is what is drawn.
+// picking both come through here, so that what is clicked is what is drawn;
+// the matrices are those of ViewMatrices, which the tests check.
 #include "render/render.h"
 #include "shell/shell.h"
-
-#include <GL/glu.h>
 
 void AdjustModelview()
 {
@@ -13,18 +12,16 @@ void AdjustModelview()
     glEnable(GL_COLOR_MATERIAL);
     glShadeModel(GL_SMOOTH);
 
-    // 2, 3. Aspect 1 whatever the window's shape.
-    if (state.projection_ortho)
-        glOrtho(-8.0, 8.0, -8.0, 8.0, 0.1, 60.0);
-    else
-        gluPerspective(70.0, 1.0, 0.1, 60.0);
-    gluLookAt(0.0, 0.0, 16.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    // 2, 3. Multiplied onto the projection stack, which may hold a pick
+    // matrix; the viewport's shape keeps the view undistorted.
+    GLint vp[4];
+    glGetIntegerv(GL_VIEWPORT, vp);
+    VIEW_T v = CurrentView();
+    double projection[16], modelview[16];
+    ViewMatrices(&v, projection, modelview, vp[3] > 0 ? double(vp[2]) / vp[3] : 1.0);
+    glMultMatrixd(projection);
 
     // 4. A world point turns about x, then y, then z, and is then scaled.
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glScalef(state.scale, state.scale, state.scale);
-    glRotatef(GLfloat(*GetZAng()), 0.0f, 0.0f, 1.0f);
-    glRotatef(state.yang, 0.0f, 1.0f, 0.0f);
-    glRotatef(state.xang, 1.0f, 0.0f, 0.0f);
+    glLoadMatrixd(modelview);
 }

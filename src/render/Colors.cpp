@@ -13,3 +13,5 @@ const GLfloat color_magenta[4] = {1.0f, 0.0f, 1.0f, 0.0f};
 const GLfloat color_cyan[4] = {0.2f, 0.8f, 0.0f, 0.0f};
 const GLfloat color_yellow[4] = {1.0f, 1.0f, 0.0f, 0.0f};
 const GLfloat color_white[4] = {1.0f, 1.0f, 1.0f, 0.0f};
+const GLfloat color_last_move[4] = {0.2f, 0.6f, 1.0f, 0.0f};
+const GLfloat color_hint[4] = {1.0f, 0.6f, 0.0f, 0.0f};

@@ -7,12 +7,63 @@
 
 #include <GL/freeglut.h>
 
-static void DrawString(GLfloat x, GLfloat y, const GLfloat* color, const char* text)
+// Status line `line` in window pixels (the projection set up for it below).
+static void DrawString(int line, const GLfloat* color, const char* text)
 {
+    int x, y;
+    StatusLinePixel(line, &x, &y);
     glColor3fv(color);
-    glRasterPos3f(x, y, 0.0f);
+    glRasterPos2i(x, window_height - y);
     for (const char* c = text; *c; c++)
         glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, *c);
+}
+
+// The move list at the top right, left of Black's captured pieces, on a
+// dark ground so that it reads over the board; the ply reviewed in yellow.
+static void DrawMoveList()
+{
+    int top = STATUS_TEXT_FIRST - 8;
+    int max_lines = (window_height - top - 40) / MOVE_LIST_STEP;
+    std::vector<std::string> lines;
+    int current = ComposeMoveList(&lines, max_lines > 1 ? max_lines : 1);
+    if (lines.empty())
+        return;
+    int x = window_width - 70 - MOVE_LIST_WIDTH;
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.7f);
+    glRecti(x - 8, window_height - top + MOVE_LIST_STEP, x + MOVE_LIST_WIDTH,
+            window_height - top - MOVE_LIST_STEP * int(lines.size()) + 6);
+    glPopAttrib();
+    for (int i = 0; i < int(lines.size()); i++) {
+        glColor3fv(i == current ? color_yellow : color_white);
+        glRasterPos2i(x, window_height - top - MOVE_LIST_STEP * i);
+        for (char c : lines[i])
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, c);
+    }
+}
+
+// The help over the middle of the window, on a dark ground.
+static void DrawHelp()
+{
+    const std::vector<std::string>& lines = HelpOverlayLines();
+    const int step = 18, width = 540;
+    int height = step * int(lines.size()) + 16;
+    int x = (window_width - width) / 2 + 12;
+    int top = (window_height + height) / 2;  // from the bottom
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.15f, 0.85f);
+    glRecti(x - 12, top, x - 12 + width, top - height);
+    glPopAttrib();
+    for (int i = 0; i < int(lines.size()); i++) {
+        glColor3fv(i == 0 ? color_yellow : color_white);
+        glRasterPos2i(x, top - 20 - step * i);
+        for (char c : lines[i])
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, c);
+    }
 }
 
 void DisplayMain()
@@ -33,36 +84,50 @@ void DisplayMain()
     // 3.
     DrawBoard(GL_RENDER);
     DrawPieces();
-    if (CapturedOnOff)
-        DrawCaptured();
     if (AxesOnOff) {
         glDisable(GL_LIGHTING);
         DrawAxes();
     }
     glDisable(GL_LIGHTING);
 
-    // 4, 5. Text in the scene's projection, on top of everything.
-    const GLfloat* move_color = ComposeMoveLine();
-    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    // 4, 5. Window pixels from here on: the captured pieces beside the
+    // board and the text, on top of everything, always inside the window.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, window_width, 0.0, window_height, -100.0, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
+    if (CapturedOnOff)
+        DrawCaptured();
+    const GLfloat* move_color = ComposeMoveLine();
+    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    GLfloat x = state.projection_ortho ? -7.0f : -10.0f;
-    GLfloat y = state.projection_ortho ? 7.0f : 10.0f;
-    DrawString(x, y - 1, ComposeBanner(), banner_string);
-    DrawString(x, y, move_color, move_string);
+    DrawString(1, ComposeBanner(), banner_string);
+    DrawString(0, move_color, move_string);
     char status[64];
     const GLfloat* status_color = ComposeStatusLine(status, sizeof status);
-    DrawString(x, y - 2, status_color, status);
+    DrawString(2, status_color, status);
     if (const GLfloat* clock_color = ComposeClockLine()) {
-        DrawString(x, y - 3, clock_color, timers.time_string);
+        DrawString(3, clock_color, timers.time_string);
         info_string[0] = '\0';
+    }
+    if (MoveListOnOff)
+        DrawMoveList();
+    if (HelpOnOff)
+        DrawHelp();
+    float brightness;
+    if (const char* message = MessageNow(&brightness)) {
+        glColor3f(brightness, brightness, brightness * 0.6f);
+        glRasterPos2i(STATUS_TEXT_LEFT, MESSAGE_BASELINE);
+        for (const char* c = message; *c; c++)
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, *c);
     }
 
     // 6.
-    glPopMatrix();
     glPopAttrib();
+    glPopMatrix();
     glEnable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

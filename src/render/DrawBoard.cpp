@@ -82,6 +82,8 @@ void DrawBoard(GLenum mode)
         }
     }
 
-    // 3.
+    // 3. What the last move did, in the picture only.
+    if (!select)
+        DrawLastMove();
     glPopAttrib();
 }

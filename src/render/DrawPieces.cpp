@@ -33,11 +33,30 @@ void DrawPieces()
     }
 }
 
+void CapturedSlot(bool white, int row, float* x, float* y, float* unit)
+{
+    const float top = float(STATUS_TEXT_BAND) + 10.0f;
+    float step = (float(window_height) - top - 10.0f) / 15.0f;
+    if (step > 50.0f)
+        step = 50.0f;
+    if (step < 4.0f)
+        step = 4.0f;
+    *unit = step / 1.6f;  // the king, the tallest, is some 1.5 units high
+    *x = white ? *unit + 4.0f : float(window_width) - *unit - 4.0f;
+    *y = float(window_height) - top - step * float(row + 1);
+}
+
+// In window pixels (DisplayMain sets the projection).
 void DrawCaptured()
 {
     if (!CapturedOnOff)
         return;
     GLUquadricObj* q = PieceQuadric();
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
     bool do_mesh = menu_mesh_pieces != SET_CLASSIC;
     // The count comes with a restored game: never walk past the list.
     int n = (unsigned char)cap_t.captured_list[0];
@@ -49,14 +68,16 @@ void DrawCaptured()
         if (p == 0 || p < B_KING || p > W_KING)
             continue;
         glPushMatrix();
-        if (p > 0) {
-            glTranslatef(-4.5f, 4.0f - 0.6f * GLfloat(w++), 0.01f);
-            glColor4fv(piece_color_white);
-        } else {
-            glTranslatef(4.5f, 4.0f - 0.6f * GLfloat(bl++), 0.01f);
-            glColor4fv(piece_color_black);
-        }
+        float x, y, unit;
+        CapturedSlot(p > 0, p > 0 ? w++ : bl++, &x, &y, &unit);
+        glTranslatef(x, y, 0.0f);
+        glScalef(unit, unit, unit);
+        // Upright and a little from above, facing the viewer.
+        glRotatef(-70.0f, 1.0f, 0.0f, 0.0f);
+        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+        glColor4fv(p > 0 ? piece_color_white : piece_color_black);
         DrawPiece(p, q, 0, 0, do_mesh);
         glPopMatrix();
     }
+    glPopAttrib();
 }

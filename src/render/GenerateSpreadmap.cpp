@@ -1,11 +1,11 @@
-// The spread map: where the selected piece may go and, in the team mode,
-// what the side to move attacks. Worked out once per selection.
+// The spread map: where the selected piece may legally go and, in the team
+// mode, what the side to move attacks. Worked out once per selection.
 #include "render/render.h"
 
 #include "movegen/movegen.h"
 
 #include <cstdio>
-#include <memory>
+#include <vector>
 
 void GenerateSpreadmap(POS_T* b)
 {
@@ -31,19 +31,20 @@ void GenerateSpreadmap(POS_T* b)
         }
     }
 
-    // 3. The generator may drop stale castling rights: it works on a copy.
+    // 3. Only the moves that may be made: a piece pinned to its king, or a
+    // move that leaves the king in check, shows nothing. LegalChoices works
+    // on copies with scratch space of its own, so the thinking thread may
+    // generate meanwhile.
     if (state.spread != SPREAD_PIECE && state.spread != SPREAD_TEAM)
         return;
     if (eval_show)
         printf("\nGenerateSpreadmap");
     if (sel > 63)
         return;
-    std::unique_ptr<POS_T> probe(new POS_T(*b));
-    std::unique_ptr<MOVE_T[]> moves(new MOVE_T[MAX_MOVES]());
-    int n = GetMoveCount(probe.get(), moves.get());
+    std::vector<MOVE_T> moves;
+    LegalChoices(b, &moves);
     int piece = b->board[sel];
-    for (int i = 0; i < n; i++) {
-        const MOVE_T& m = moves[i];
+    for (const MOVE_T& m : moves) {
         if (m.from != sel || m.piece_moving != piece || m.to > 63)
             continue;
         state.spreadmap[m.to] = b->board[m.to] ? -1 : 0;

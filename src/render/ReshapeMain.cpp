@@ -1,5 +1,5 @@
-// The reshape callback. The projection keeps aspect 1, so a non-square
-// window stretches the picture.
+// The reshape callback. The projection follows the window's shape (see
+// AdjustModelview), so a non-square window shows more, not a stretched view.
 #include "render/render.h"
 #include "shell/shell.h"
 
@@ -9,4 +9,6 @@ void ReshapeMain(int width, int height)
 {
     glutSetWindow(mainWindow);
     glViewport(0, 0, width, height);
+    window_width = width;
+    window_height = height;
 }

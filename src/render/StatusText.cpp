@@ -8,10 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Who is to move, or that the computer is off, in the colour of that side.
+// Who is to move, and whether the computer plays; in the colour of the side
+// to move, orange when the computer is off.
 const GLfloat* ComposeBanner()
 {
     POS_T* b = &state.position;
+    const char* side = NextToPlay(b) == 1 ? "White" : "Black";
     if (state.vornak == VORNAK_OFF) {
         const char* rules = "";
         if (state.dmode == 3) {
@@ -22,7 +24,7 @@ const GLfloat* ComposeBanner()
             else
                 Panic(true, "NO RULESET");
         }
-        snprintf(banner_string, sizeof banner_string, "Vornak not playing%s", rules);
+        snprintf(banner_string, sizeof banner_string, "Vornak not playing%s; %s to move", rules, side);
         return color_orange;
     }
     int computer = state.vornak;
@@ -33,7 +35,7 @@ const GLfloat* ComposeBanner()
     else if (computer != VORNAK_WHITE && computer != VORNAK_BLACK)
         Panic(true, "bad setting @ DisplayMain");
     bool computer_to_move = NextToPlay(b) == computer;
-    snprintf(banner_string, sizeof banner_string, "%s", computer_to_move ? "My move" : "Your move");
+    snprintf(banner_string, sizeof banner_string, "%s (%s)", computer_to_move ? "My move" : "Your move", side);
     bool white = (computer == VORNAK_WHITE) == computer_to_move;
     return white ? piece_color_white : piece_color_black;
 }
@@ -51,6 +53,9 @@ const GLfloat* ComposeMoveLine()
         snprintf(move_string, sizeof move_string, "remove from where?");
     else if (editing_option >= EDIT_BPAWN && editing_option <= EDIT_WKING)
         snprintf(move_string, sizeof move_string, "%s", edit_prompts[editing_option - EDIT_BPAWN]);
+    else if (replay != -1 && replay > GameStartPly())
+        snprintf(move_string, sizeof move_string, "Replay %d of %d: %d.%s %s", replay, n, (replay + 1) / 2,
+                 (replay & 1) ? "" : " ...", GameListGet(replay));
     else if (replay != -1)
         snprintf(move_string, sizeof move_string, "Replay %d of %d", replay, n);
     else if (n <= 0)

@@ -62,22 +62,30 @@ VIEW_T CurrentView()
     return v;
 }
 
-void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16])
+int window_width = 800, window_height = 800;
+
+void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16], double aspect)
 {
     MAT4_T p = {};
     const double n = 0.1, f = 60.0;
+    // The square of the view (16 units across, or 70 degrees) fits the
+    // window's shorter side; the longer side sees more, undistorted.
+    if (!(aspect > 0.0))
+        aspect = 1.0;
+    double sx = aspect > 1.0 ? 1.0 / aspect : 1.0;
+    double sy = aspect < 1.0 ? aspect : 1.0;
     if (v->ortho) {
-        // glOrtho(-8, 8, -8, 8, n, f)
-        p.m[0] = 2.0 / 16.0;
-        p.m[5] = 2.0 / 16.0;
+        // glOrtho(-8, 8, -8, 8, n, f), widened along the longer side
+        p.m[0] = sx * 2.0 / 16.0;
+        p.m[5] = sy * 2.0 / 16.0;
         p.m[10] = -2.0 / (f - n);
         p.m[14] = -(f + n) / (f - n);
         p.m[15] = 1.0;
     } else {
-        // gluPerspective(70, 1, n, f)
+        // gluPerspective(70, 1, n, f), widened along the longer side
         double cot = 1.0 / tan(35.0 * M_PI / 180.0);
-        p.m[0] = cot;
-        p.m[5] = cot;
+        p.m[0] = sx * cot;
+        p.m[5] = sy * cot;
         p.m[10] = (f + n) / (n - f);
         p.m[11] = -1.0;
         p.m[14] = 2.0 * f * n / (n - f);
@@ -102,7 +110,7 @@ bool ProjectToWindow(const VIEW_T* v, const int viewport[4], const P3D_T* p, dou
                      double* depth)
 {
     double proj[16], model[16];
-    ViewMatrices(v, proj, model);
+    ViewMatrices(v, proj, model, viewport[3] > 0 ? double(viewport[2]) / viewport[3] : 1.0);
     double in[4] = {p->x, p->y, p->z, 1.0}, eye[4], clip[4];
     for (int r = 0; r < 4; r++) {
         eye[r] = 0.0;
@@ -121,4 +129,10 @@ bool ProjectToWindow(const VIEW_T* v, const int viewport[4], const P3D_T* p, dou
     if (depth)
         *depth = (clip[2] / clip[3] + 1.0) / 2.0;
     return true;
+}
+
+void StatusLinePixel(int line, int* x, int* y)
+{
+    *x = STATUS_TEXT_LEFT;
+    *y = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * line;
 }

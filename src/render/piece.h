@@ -92,5 +92,10 @@ double FaceKingAngle(POS_T* b, int p, int x, int y);
 void DrawPiece(int p, GLUquadricObj* q, int i, int j, bool do_mesh);
 // Every piece of the game's position on its cell.
 void DrawPieces();
-// The captured pieces in two columns beside the board (when CapturedOnOff).
+// The captured pieces (when CapturedOnOff), drawn in window pixels: White's
+// in a column at the left edge, Black's at the right, below the status text,
+// scaled so that fifteen fit the window's height.
 void DrawCaptured();
+// Where the row-th captured piece of a side stands (the middle of its foot,
+// in window pixels from the lower left) and the pixels of one model unit.
+void CapturedSlot(bool white, int row, float* x, float* y, float* unit);

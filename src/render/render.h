@@ -7,6 +7,9 @@
 
 #include <GL/gl.h>
 
+#include <string>
+#include <vector>
+
 // ---------------------------------------------------------------- geometry
 struct P3D_T {
     float x, y, z;
@@ -21,6 +24,8 @@ void GetAttackBoardCoords(POS_T* b, int file, int rank, int which_ab, P3D_T* p3d
 // ---------------------------------------------------------------- camera
 void ResetView();
 void Overhead();
+// The zoom of the overhead view for a window of that size.
+float OverheadScale(int dmode, int width, int height);
 void ToggleZeBlackView();  // 2-D games only
 int* GetZAng();            // the turntable angle, degrees
 
@@ -34,7 +39,11 @@ struct VIEW_T {
     float scale, xang, yang, zang;
 };
 VIEW_T CurrentView();
-void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16]);
+// `aspect` is the viewport's width over its height: the view keeps its
+// proportions in a window of any shape.
+void ViewMatrices(const VIEW_T* v, double projection[16], double modelview[16], double aspect = 1.0);
+// The window's size, as the reshape callback last reported it.
+extern int window_width, window_height;
 // Window coordinates (origin lower left, as OpenGL's) of a world point;
 // false for a point behind the eye.
 bool ProjectToWindow(const VIEW_T* v, const int viewport[4], const P3D_T* p, double* wx, double* wy,
@@ -51,6 +60,11 @@ SQ_T ParsePickHits(const GLuint* buffer, int buffer_size, int hits, int x, int y
 void DisplayMain();
 void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
 void DrawAttackboardPins(SQ_T selected);
+// The last move of the position shown (during a review, of the ply shown):
+// false before the game's first move.
+bool LastMoveShown(MOVE_T* m);
+// Marks its squares, or an attack board's old and new pins.
+void DrawLastMove();
 void DrawAxes();
 void GenerateSpreadmap(POS_T* b);
 
@@ -66,7 +80,23 @@ const GLfloat* ComposeBanner();
 const GLfloat* ComposeMoveLine();
 const GLfloat* ComposeStatusLine(char* text, size_t size);
 const GLfloat* ComposeClockLine();
+// The status lines are drawn in window pixels, in a band at the top left
+// that the overhead view keeps clear of the board: line n (0 move, 1
+// banner, 2 status, 3 clock) starts at (*x, *y), its base line, counted
+// from the window's upper left corner.
+const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
+const int STATUS_TEXT_LINES = 4;
+const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
+void StatusLinePixel(int line, int* x, int* y);
+// The move list (M key, View menu): at most max_lines lines (0: all) into
+// lines; answers the index of the line of the ply reviewed, or -1.
+int ComposeMoveList(std::vector<std::string>* lines, int max_lines);
+const int MOVE_LIST_WIDTH = 200, MOVE_LIST_STEP = 18;  // pixels
+// The text of the help drawn over the window.
+const std::vector<std::string>& HelpOverlayLines();
+// The base line of the message at the window's foot, from the bottom.
+const int MESSAGE_BASELINE = 14;
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
-    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4];
+    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4];

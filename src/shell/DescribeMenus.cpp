@@ -104,7 +104,8 @@ std::vector<MENU_T> DescribeMenus()
                 {Sub("Vornak", &CompMenu), Sub("Difficulty", &DifficultyMenu), Sub("TimeLimit", &TimeLimitMenu),
                  Sub("Undo", &UndoMenu)}};
     for (const MENU_ENTRY_T& e : Plain({{"New game", MENU_RESETBOARD}, {"List game", MENU_LISTGAME},
-                                        {"Save game", MENU_SAVE}, {"Restore game", MENU_RESTORE}}))
+                                        {"Save game", MENU_SAVE}, {"Restore game", MENU_RESTORE},
+                                        {"Hint", MENU_HINT}}))
         game.entries.push_back(e);
     menus.push_back(game);
 
@@ -116,11 +117,11 @@ std::vector<MENU_T> DescribeMenus()
     MENU_T view{&ViewMenu, DoViewMenu,
                 {Sub("Projection", &ProjMenu), Sub("Axes", &AxesMenu), Sub("Opacity", &OpacityMenu),
                  Sub("Captured", &CapturedMenu)}};
-    for (const MENU_ENTRY_T& e : Plain({{"BlackView", MENU_ZEBLACKVIEW}, {"Reset View", MENU_RESETVIEW}}))
+    for (const MENU_ENTRY_T& e : Plain({{"BlackView", MENU_ZEBLACKVIEW}, {"Reset View", MENU_RESETVIEW}, {"Move list", MENU_MOVELIST}}))
         view.entries.push_back(e);
     menus.push_back(view);
 
-    menus.push_back({&ModeMenu, DoModeMenu, Plain({{"2D", 2}, {"3D", 3}})});
+    menus.push_back({&ModeMenu, ChooseModeMenu, Plain({{"2D", 2}, {"3D", 3}})});
     menus.push_back({&PiecesMenu, DoPiecesMenu, Choices(int(menu_mesh_pieces), piece_sets)});
 
     menus.push_back({&MainMenu, DoMainMenu,

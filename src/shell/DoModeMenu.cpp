@@ -27,5 +27,12 @@ void DoModeMenu(int value)
     ResetBoard(true);
     Keyboard('?', 0, 0);
     CreateMenus();
+    game_changed_since_save = false;
     Clutch(1);
+}
+
+void ChooseModeMenu(int value)
+{
+    if (ConfirmDiscard(DISCARD_NEW_GAME))
+        DoModeMenu(value);
 }

@@ -32,7 +32,9 @@ static const char* const help_lines[] = {
     "D \t difficulty level toggle",
     "E \t evaluation verbose toggle",
     "H \t help screen (press 'H' in main window)",
+    "I \t hint: the computer suggests a move",
     "L \t list game",
+    "M \t move list in the window toggle",
     "O \t overhead view",
     "Q \t quit",
     "R \t restore game",
@@ -130,12 +132,18 @@ static void StepTimerMode()
     }
 }
 
+void PrintKeyHelp()
+{
+    for (const char* line : help_lines)
+        printf("\n%s", line);
+}
+
 void Keyboard(unsigned char c, int, int)
 {
     switch (c) {
     case 'H': case 'h':
-        for (const char* line : help_lines)
-            printf("\n%s", line);
+        PrintKeyHelp();
+        HelpOnOff = !HelpOnOff;
         break;
     case '#':
         printf("\nBuilt: %s", BuildStamp());
@@ -151,6 +159,7 @@ void Keyboard(unsigned char c, int, int)
         printf("\nVornak playing Black");
         state.vornak = VORNAK_BLACK;
         state.demo_mode = 0;
+        ComputerTakesOver();
         break;
     case 'C': case 'c':
         CapturedOnOff = !CapturedOnOff;
@@ -165,6 +174,9 @@ void Keyboard(unsigned char c, int, int)
     case 'G': case 'g':
         printf("\nW xang=%g yang=%g scale=%g", state.xang, state.yang, state.scale);
         break;
+    case 'I': case 'i':
+        ShowHint();
+        break;
     case 'J': case 'j':
         j_ptr = j_ptr < 3 ? j_ptr + 1 : 0;
         printf("\nj=%d", j_ptr);
@@ -175,11 +187,15 @@ void Keyboard(unsigned char c, int, int)
     case 'L': case 'l':
         ListGame(AltHeld());
         break;
+    case 'M': case 'm':
+        MoveListOnOff = !MoveListOnOff;
+        break;
     case 'O': case 'o':
         Overhead();
         break;
     case 'Q': case 'q': case 27:
-        Quit();
+        if (ConfirmDiscard(DISCARD_QUIT))
+            Quit();
         break;
     case 'R': case 'r':
         RestoreGame(AltHeld() ? 1 : 0);
@@ -200,6 +216,7 @@ void Keyboard(unsigned char c, int, int)
         printf("\nVornak playing White");
         state.vornak = VORNAK_WHITE;
         state.demo_mode = 0;
+        ComputerTakesOver();
         break;
     case 'X': case 'x':
         state.stipple = !state.stipple;

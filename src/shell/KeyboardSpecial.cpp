@@ -70,10 +70,10 @@ void KeyboardSpecial(int c, int, int)
         Keyboard('H', 0, 0);
         break;
     case GLUT_KEY_F2:
-        DoModeMenu(2);
+        ChooseModeMenu(2);
         break;
     case GLUT_KEY_F3:
-        DoModeMenu(3);
+        ChooseModeMenu(3);
         break;
     case GLUT_KEY_F5:
         FetchFavoriteView();
@@ -93,6 +93,7 @@ void KeyboardSpecial(int c, int, int)
             state.stop_search = 1;
         } else {
             state.demo_mode = 1;
+            ComputerTakesOver();
         }
         break;
     case GLUT_KEY_F10:

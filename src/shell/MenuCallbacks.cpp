@@ -8,8 +8,10 @@
 
 void DoMainMenu(int value)
 {
-    if (value == MAIN_MENU_QUIT)
-        Quit();
+    if (value == MAIN_MENU_QUIT) {
+        if (ConfirmDiscard(DISCARD_QUIT))
+            Quit();
+    }
     else
         Panic(false, "Unknown main menu value");
     CreateMenus();
@@ -21,6 +23,8 @@ void DoGameMenu(int value)
     case MENU_RESETBOARD:
         // Lighter than a new game from the Mode menu: state is not wiped and
         // the thinking thread keeps running.
+        if (!ConfirmDiscard(DISCARD_NEW_GAME))
+            break;
         Keyboard('?', 0, 0);
         {
             // A search still running for the old game must not play its
@@ -29,6 +33,7 @@ void DoGameMenu(int value)
             pause.resume = true;  // a review of the old game ends with it
             replay = -1;
             ResetBoard(true);
+            game_changed_since_save = false;
         }
         break;
     case MENU_LISTGAME:
@@ -39,6 +44,9 @@ void DoGameMenu(int value)
         break;
     case MENU_RESTORE:
         RestoreGame(0);
+        break;
+    case MENU_HINT:
+        ShowHint();
         break;
     default:
         Panic(false, "unknown selection @ DoGameMenu");
@@ -57,6 +65,8 @@ void DoComputerMenu(int value)
         state.stop_search = 1;
         state.demo_mode = 0;
     }
+    if (state.demo_mode || state.vornak != VORNAK_OFF)
+        ComputerTakesOver();
     CreateMenus();
 }
 
@@ -102,6 +112,8 @@ void DoViewMenu(int value)
         ResetView();
     else if (value == MENU_ZEBLACKVIEW)
         ToggleZeBlackView();
+    else if (value == MENU_MOVELIST)
+        MoveListOnOff = !MoveListOnOff;
     else
         Panic(false, "Unknown View Menu value");
     CreateMenus();

@@ -41,6 +41,12 @@ static void ShowRefusal(MOVE_T* m)
         text = fallback;
     }
     snprintf(info_string, sizeof info_string, "illegal move %s\n", text);
+    // Why, in words: at the window's foot and on the console.
+    char why[128], message[200];
+    RefusalReason(&state.position, m, why, sizeof why);
+    snprintf(message, sizeof message, "%s: %s", text, why);
+    printf("\nrefused %s", message);
+    ShowMessage(message);
 }
 
 // The symbol of a piece move: castling when the king goes where castling

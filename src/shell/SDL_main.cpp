@@ -47,29 +47,14 @@ int SDL_main(int argc, char** argv)
     pKnight.MeshRead(MeshPath("KNIGHT.STL").c_str());
     pPawn.MeshRead(MeshPath("PAWN.STL").c_str());
 
-    // 5. The window.
+    // 5 to 7. The window. The close box only asks to quit (CloseMain
+    // decides), so GLUT must not end the program by itself.
     glutInit(&argc, argv);
-    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 800);
     glutInitWindowPosition(160, 40);
-    mainWindow = glutCreateWindow(VORNAK_NAME);
-    glutSetWindowTitle(VORNAK_TITLE);
-
-    // 6. OpenGL state.
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glutSetCursor(GLUT_CURSOR_CROSSHAIR);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LINE_SMOOTH);
-    glShadeModel(GL_FLAT);
-
-    // 7. Callbacks, each holding the game against the thinking thread.
-    glutDisplayFunc(Locked<DisplayMain>::Call);
-    glutReshapeFunc(Locked<ReshapeMain>::Call);
-    glutKeyboardFunc(Locked<Keyboard>::Call);
-    glutSpecialFunc(Locked<KeyboardSpecial>::Call);
-    glutMouseFunc(Locked<MouseButton>::Call);
-    glutCloseFunc(Locked<CloseMain>::Call);
+    OpenMainWindow(VORNAK_TITLE);
 
     // 8. Settings that survive the new game.
     menu_mesh_pieces = SET_MESH;
@@ -85,7 +70,7 @@ int SDL_main(int argc, char** argv)
     DoModeMenu(3);
 
     // 11. Key help on the console.
-    Keyboard('H', 0, 0);
+    PrintKeyHelp();
 
     // 12. The thinking thread.
     Clutch(1);

@@ -13,7 +13,11 @@
 namespace {
 
 void Redraw() { RequestRedisplay(); }
-void SetTitle(const char* title) { glutSetWindowTitle(title); }
+void SetTitle(const char* title)
+{
+    snprintf(window_title, sizeof window_title, "%s", title);
+    glutSetWindowTitle(window_title);
+}
 void PrintBanner() { Keyboard('?', 0, 0); }
 void StopClocks() { timers.timermode = TM_STOPPED; }
 bool MouseMove() { return *MouseSelectedMove() != 0; }

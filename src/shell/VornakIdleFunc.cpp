@@ -11,12 +11,18 @@ void VornakIdleFunc()
 {
     std::unique_lock<std::recursive_mutex> hold(game_lock);
     POS_T* b = &state.position;
+    // Whatever gave the computer a side during a review, it plays.
+    if (replay != -1 && (state.demo_mode || state.vornak != VORNAK_OFF))
+        ComputerTakesOver();
     if (state.demo_mode && b->winner == 0 && NextToPlay(b) != state.vornak) {
         state.stop_search = 1;
         state.vornak = NextToPlay(b);
     }
-    if (redisplay_requested.exchange(false))
+    // The current window may be one the close box destroyed.
+    if (redisplay_requested.exchange(false)) {
+        glutSetWindow(mainWindow);
         glutPostRedisplay();
+    }
     // GLUT calls this again at once: without a pause it would spin a core.
     // The pause is taken without the game, which the thinking thread needs.
     hold.unlock();

@@ -22,7 +22,15 @@ extern SET_E menu_mesh_pieces;
 extern int editing_option;  // pending board edit (an EDIT_ value), 0 = none
 extern int AxesOnOff;
 extern int CapturedOnOff;
+extern int MoveListOnOff;  // 1 = the move list is drawn
+extern int HelpOnOff;      // 1 = the help is drawn over the window
+void PrintKeyHelp();       // the key list on the console
 extern char info_string[64];  // one-frame message under the move line
+// A message at the window's foot (why a move was refused, ...): shown for
+// a few seconds, then it fades.
+void ShowMessage(const char* text);
+// The message and its brightness now (1 new, 0 gone); null when none.
+const char* MessageNow(float* brightness);
 extern char banner_string[64];
 extern char move_string[64];
 
@@ -36,12 +44,34 @@ inline void RequestRedisplay() { redisplay_requested.store(true); }
 // beside the program or in the data directory it was built for.
 std::string MeshPath(const char* name);
 
+// What would give up the game in progress.
+enum DISCARD_E { DISCARD_QUIT, DISCARD_NEW_GAME };
+#define UNSAVED_BOX_TITLE "Unsaved moves"
+// True when the game may be given up: it has no moves that are not saved,
+// or the player said so in a message box.
+bool ConfirmDiscard(DISCARD_E why);
+
+// The hint (I key, Game menu): a short search suggests the human's move,
+// marked and named but not played. HintShown answers it while the position
+// it was found for is on the board.
+void ShowHint();
+bool HintShown(MOVE_T* m);
+
 void VornakIdleFunc();
 // With VORNAK_BENCH_FRAMES set: measure frames and a pick, then quit.
 void StartBenchIfAsked();
 void Quit();
-void CloseMain();  // window-close callback: stops the worker before GLUT exits
+// Creates the window at the position and size set with glutInitWindow*:
+// title, OpenGL state and callbacks.
+void OpenMainWindow(const char* title);
+// Window-close callback: quits, unless the player keeps a game with moves
+// not saved; GLUT destroys the window either way, so a new one replaces it.
+void CloseMain();
+extern char window_title[260];  // the title last given to the window
 void DoModeMenu(int value);
+// A new game chosen by the player (F2, F3, the Mode menu): asks first when
+// the game in progress has moves not saved.
+void ChooseModeMenu(int value);
 void Keyboard(unsigned char c, int x, int y);
 void KeyboardSpecial(int c, int x, int y);
 void MouseButton(int button, int bstate, int x, int y);
@@ -56,6 +86,9 @@ int GotEditingSquare(SQ_T sq);
 // Starts (non-zero) or stops (0) the thinking thread. Stopping waits until
 // the worker has left, so a search it was running is abandoned, never played.
 void Clutch(int start);
+// Called when the computer is given a side (B, W, F9, the Vornak menu):
+// ends a review of the game and makes sure the thinking thread runs.
+void ComputerTakesOver();
 
 // Holds the thinking thread while the main thread changes the position in
 // place (editing, the K key, a board reset), so that no search runs on a

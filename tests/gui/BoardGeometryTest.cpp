@@ -371,6 +371,58 @@ TEST(Spreadmap, TeamModeShowsWhatTheSideToMoveAttacksUnderThePiecesTargets)
     EXPECT_EQ(state.spreadmap[Square("F3")], 65);
 }
 
+// The squares the selected piece marks, and those its legal moves reach.
+void ExpectOnlyLegalTargets(const char* where)
+{
+    POS_T* b = &state.position;
+    std::vector<MOVE_T> legal;
+    LegalChoices(b, &legal);
+    bool white = NextToPlay(b) == 1;
+    for (int sel = 0; sel < 64; sel++) {
+        if (b->board[sel] == 0 || (b->board[sel] > 0) != white)
+            continue;
+        state.selected = SQ_T(sel);
+        GenerateSpreadmap(b);
+        bool want[64] = {};
+        for (const MOVE_T& m : legal)
+            if (m.from == SQ_T(sel) && m.piece_moving == b->board[sel] && m.to < 64)
+                want[m.to] = true;
+        for (int s = 0; s < 64; s++)
+            EXPECT_EQ(state.spreadmap[s] != 65, want[s])
+                << where << ": " << IndexSquareName(SQ_T(sel)) << " to " << IndexSquareName(SQ_T(s));
+    }
+    state.selected = NO_SQUARE;
+}
+
+TEST(Spreadmap, InCheckOrPinnedOnlyLegalTargetsAreShown)
+{
+    NewGame(2);
+    // Check from b4: a2 and Bf1 may not move, c3 and d2 block.
+    Play({"e2e4", "e7e5", "d2d4", "f8b4"});
+    ExpectOnlyLegalTargets("check");
+    state.selected = Square("A2");
+    GenerateSpreadmap(&state.position);
+    EXPECT_EQ(state.spreadmap[Square("A3")], 65);
+    EXPECT_EQ(state.spreadmap[Square("A4")], 65);
+    // c3 blocks and is pinned: it may only take the pinning bishop.
+    Play({"c2c3", "a7a6"});
+    state.selected = Square("C3");
+    GenerateSpreadmap(&state.position);
+    EXPECT_EQ(state.spreadmap[Square("B4")], -1);
+    EXPECT_EQ(state.spreadmap[Square("C4")], 65);
+    ExpectOnlyLegalTargets("pin");
+    // The tri-dimensional game, at the start and a few moves in.
+    NewGame(3);
+    ExpectOnlyLegalTargets("3d start");
+    for (int ply = 0; ply < 2; ply++) {
+        std::vector<MOVE_T> legal;
+        LegalChoices(&state.position, &legal);
+        ASSERT_FALSE(legal.empty());
+        ASSERT_TRUE(PlayerMoved(&state.position, &legal[legal.size() / 2]));
+    }
+    ExpectOnlyLegalTargets("3d, two plies in");
+}
+
 int Bit(ABWHERE_E pin)
 {
     for (int i = 0; i < 12; i++)
@@ -429,13 +481,19 @@ TEST(StatusText, BannerFollowsTheComputersSide)
 {
     NewGame(3);
     EXPECT_EQ(ComposeBanner(), color_orange);
-    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL)");
+    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL); White to move");
     state.vornak = VORNAK_WHITE;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (White)");
     state.vornak = VORNAK_BLACK;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "Your move");
+    EXPECT_STREQ(banner_string, "Your move (White)");
+    // Whose turn it is shows also when the computer does not play.
+    state.vornak = VORNAK_OFF;
+    state.position.move_num |= 1;
+    ComposeBanner();
+    EXPECT_STREQ(banner_string, "Vornak not playing (TDCL); Black to move");
+    state.position.move_num &= ~1;
 }
 
 // A restored game may ask the computer to play both sides: that is autoplay,
@@ -445,10 +503,10 @@ TEST(StatusText, PlayingBothSidesIsTheComputerToMove)
     NewGame(2);
     state.vornak = VORNAK_BOTH;
     EXPECT_EQ(ComposeBanner(), piece_color_white);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (White)");
     Play({"e2e4"});
     EXPECT_EQ(ComposeBanner(), piece_color_black);
-    EXPECT_STREQ(banner_string, "My move");
+    EXPECT_STREQ(banner_string, "My move (Black)");
 }
 
 TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
@@ -467,7 +525,13 @@ TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
     EXPECT_STREQ(move_string, "2. ... Nc6");
     replay = 2;
     ComposeMoveLine();
-    EXPECT_STREQ(move_string, "Replay 2 of 4");
+    EXPECT_STREQ(move_string, "Replay 2 of 4: 1. ... e5");
+    replay = 3;
+    ComposeMoveLine();
+    EXPECT_STREQ(move_string, "Replay 3 of 4: 2. Nf3");
+    replay = 0;
+    ComposeMoveLine();
+    EXPECT_STREQ(move_string, "Replay 0 of 4");
     replay = -1;
     editing_option = EDIT_NONE;
     ComposeMoveLine();
@@ -476,6 +540,44 @@ TEST(StatusText, MoveLineShowsTitleLastMoveReplayAndEditPrompt)
     ComposeMoveLine();
     EXPECT_STREQ(move_string, "add white king where?");
     editing_option = 0;
+}
+
+// The last move of the position shown: none before the first, the latest
+// in play, the ply shown during a review.
+TEST(StatusText, LastMoveIsThatOfThePositionShown)
+{
+    NewGame(2);
+    MOVE_T m;
+    EXPECT_FALSE(LastMoveShown(&m));
+    Play({"e2e4", "e7e5"});
+    ASSERT_TRUE(LastMoveShown(&m));
+    EXPECT_EQ(m.from, Square("E7"));
+    EXPECT_EQ(m.to, Square("E5"));
+    replay = 1;
+    ASSERT_TRUE(LastMoveShown(&m));
+    EXPECT_EQ(m.to, Square("E4"));
+    replay = 0;
+    EXPECT_FALSE(LastMoveShown(&m));
+    replay = -1;
+}
+
+TEST(StatusText, MoveListPairsThePliesAndMarksTheReviewedOne)
+{
+    NewGame(2);
+    std::vector<std::string> lines;
+    EXPECT_EQ(ComposeMoveList(&lines, 0), -1);
+    EXPECT_TRUE(lines.empty());
+    Play({"e2e4", "e7e5", "g1f3", "b8c6", "f1b5"});
+    EXPECT_EQ(ComposeMoveList(&lines, 0), -1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"1. e4 e5", "2. Nf3 Nc6", "3. Bb5"}));
+    replay = 3;
+    EXPECT_EQ(ComposeMoveList(&lines, 0), 1);
+    // Two lines fit: those round the ply reviewed, or the latest.
+    EXPECT_EQ(ComposeMoveList(&lines, 2), 0);
+    EXPECT_EQ(lines, (std::vector<std::string>{"2. Nf3 Nc6", "3. Bb5"}));
+    replay = -1;
+    EXPECT_EQ(ComposeMoveList(&lines, 2), -1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"2. Nf3 Nc6", "3. Bb5"}));
 }
 
 TEST(StatusText, StatusLineShowsSelectionMessageOnceAndCheck)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -155,7 +156,45 @@ TEST(View, OverheadIsAStraightOrthographicTopView)
     Scramble();
     state.stipple = 0;
     Overhead();
-    EXPECT_EQ(TakeView(), (ViewSnapshot{0, 0, 0.7f, 1, 1, 0, 1, 0}));
+    float fit = OverheadScale(state.dmode, window_width, window_height);
+    EXPECT_EQ(TakeView(), (ViewSnapshot{0, 0, fit, 1, 1, 0, 1, 0}));
+}
+
+// From above, in windows of every shape, each cell lies below the status
+// text and clear of the captured pieces' columns, and the board is not
+// squeezed: a cell is as wide as it is high.
+TEST(View, OverheadKeepsTheBoardBelowTheTextAndUndistorted)
+{
+    int saved_w = window_width, saved_h = window_height, saved_mode = state.dmode;
+    for (int dmode : {2, 3})
+        for (auto size : {std::pair<int, int>{800, 800}, {1000, 560}, {520, 800}, {640, 300}}) {
+            state.dmode = dmode;
+            ASSERT_TRUE(ResetBoard(false));
+            window_width = size.first;
+            window_height = size.second;
+            Overhead();
+            VIEW_T v = CurrentView();
+            const int vp[4] = {0, 0, size.first, size.second};
+            SCOPED_TRACE(std::to_string(dmode) + "D " + std::to_string(size.first) + "x" + std::to_string(size.second));
+            for (int x = 0; x < 8; x++)
+                for (int y = 0; y < 8; y++) {
+                    P3D_T c;
+                    GetCoords(&state.position, x, y, &c);
+                    double x0, y0, x1, y1;
+                    P3D_T a = c, b = {c.x + 1, c.y + 1, c.z};
+                    ASSERT_TRUE(ProjectToWindow(&v, vp, &a, &x0, &y0, nullptr));
+                    ASSERT_TRUE(ProjectToWindow(&v, vp, &b, &x1, &y1, nullptr));
+                    EXPECT_NEAR(x1 - x0, y1 - y0, 0.01);
+                    EXPECT_GE(std::min(x0, x1), 60.0);
+                    EXPECT_LE(std::max(x0, x1), size.first - 60.0);
+                    EXPECT_GE(std::min(y0, y1), 0.0);
+                    EXPECT_LE(std::max(y0, y1), size.second - STATUS_TEXT_BAND);
+                }
+        }
+    window_width = saved_w;
+    window_height = saved_h;
+    state.dmode = saved_mode;
+    ResetBoard(false);
 }
 
 TEST(View, BlackViewTurnsThePlainBoardAndBackToTheDefault)
@@ -299,16 +338,17 @@ TEST(Menus, TreeIsCreatedChildrenFirstInTheFixedOrder)
 
     const MENU_T& game = FindMenu(menus, &GameMenu);
     EXPECT_EQ(Labels(game), (std::vector<std::string>{"Vornak", "Difficulty", "TimeLimit", "Undo", "New game",
-                                                      "List game", "Save game", "Restore game"}));
+                                                      "List game", "Save game", "Restore game", "Hint"}));
     EXPECT_EQ(game.entries[0].submenu, &CompMenu);
     EXPECT_EQ(game.entries[4].value, MENU_RESETBOARD);
     EXPECT_EQ(game.entries[7].value, MENU_RESTORE);
 
     const MENU_T& view = FindMenu(menus, &ViewMenu);
     EXPECT_EQ(Labels(view), (std::vector<std::string>{"Projection", "Axes", "Opacity", "Captured", "BlackView",
-                                                      "Reset View"}));
+                                                      "Reset View", "Move list"}));
     EXPECT_EQ(view.entries[4].value, MENU_ZEBLACKVIEW);
     EXPECT_EQ(view.entries[5].value, MENU_RESETVIEW);
+    EXPECT_EQ(view.entries[6].value, MENU_MOVELIST);
 
     const MENU_T& edit = FindMenu(menus, &EditMenu);
     EXPECT_EQ(Labels(edit), (std::vector<std::string>{"Add white ...", "Add black ...", "Remove piece",

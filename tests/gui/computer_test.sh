@@ -61,7 +61,9 @@ wait_after "$mark" $'\n1. ' 30
 gui_key d
 wait_after "$mark" $'\ndifficulty : EASY' 10
 for game in F3 F2; do
+    # The game in progress has moves not saved: the new game is asked for.
     gui_key "$game"
+    gui_answer_box "$GUI_UNSAVED_BOX" Return
     sleep 1
     mark=$(console_size)
     gui_key F9
@@ -89,6 +91,5 @@ done
 mark=$(console_size)
 gui_key g
 wait_after "$mark" $'\nW xang=' 10
-gui_key q
-gui_expect_exit 0
+gui_quit
 gui_end

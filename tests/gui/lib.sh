@@ -314,12 +314,57 @@ gui_start_ready()
     gui_wait_output $'\nZ \t black view toggle(2D)'
 }
 
-# The program, still running, quits on Q with status 0.
+# The window id of a shown message box titled exactly so, or nothing.
+# (xdotool's search does not see message boxes; xwininfo does.)
+gui_box_shown()
+{
+    xwininfo -root -children 2>/dev/null | awk -v t="\"$1\":" 'index($0, " " t " ") { print $1; exit }'
+}
+
+# Waits up to ten seconds for the box; its id goes into GUI_BOX.
+gui_wait_box()
+{
+    local i
+    for i in $(seq 100); do
+        GUI_BOX=$(gui_box_shown "$1")
+        [ -n "$GUI_BOX" ] && return 0
+        sleep 0.1
+    done
+    gui_fail "no message box titled '$1'"
+}
+
+# Answers the box with a key (Return: its action, Escape: cancel) and waits
+# until it is gone.
+gui_answer_box()
+{
+    local i
+    gui_wait_box "$1"
+    timeout 10 xdotool windowfocus --sync "$GUI_BOX" key "$2" || gui_fail "xdotool $2 in the box"
+    for i in $(seq 100); do
+        [ -z "$(gui_box_shown "$1")" ] && return 0
+        sleep 0.1
+    done
+    gui_fail "the box '$1' stayed after $2"
+}
+
+GUI_UNSAVED_BOX='Unsaved moves'
+
+# The program, still running, quits on Q with status 0; a game with moves
+# not saved is given up in the box that asks. Optional: the seconds to wait.
 gui_quit()
 {
+    local i limit=${1:-20}
     gui_expect_running
     gui_key q
-    gui_expect_exit 0
+    for i in $(seq $((limit * 10))); do
+        gui_alive "$PROG_PID" || break
+        if [ -n "$(gui_box_shown "$GUI_UNSAVED_BOX")" ]; then
+            gui_answer_box "$GUI_UNSAVED_BOX" Return
+            break
+        fi
+        sleep 0.1
+    done
+    gui_expect_exit 0 "$limit"
 }
 
 # With VORNAK_SCREENSHOT set, the window's picture is written there (how the

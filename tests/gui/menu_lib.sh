@@ -18,15 +18,15 @@
 
 # Entries per menu, and for each entry "sub:<menu>" or its value.
 declare -A MENU_SIZE=(
-    [Main]=9 [Game]=8 [Vornak]=4 [Difficulty]=3 [TimeLimit]=5 [Undo]=5 [Pieces]=2 [Mode]=2
-    [Rules]=2 [Notation]=3 [Spread]=3 [View]=6 [Projection]=2 [Axes]=2 [Opacity]=2 [Captured]=2
+    [Main]=9 [Game]=9 [Vornak]=4 [Difficulty]=3 [TimeLimit]=5 [Undo]=5 [Pieces]=2 [Mode]=2
+    [Rules]=2 [Notation]=3 [Spread]=3 [View]=7 [Projection]=2 [Axes]=2 [Opacity]=2 [Captured]=2
     [Edit]=6 [AddWhite]=6 [AddBlack]=6
 )
 declare -A MENU_ENTRY=(
     [Main:0]=sub:Game [Main:1]=sub:Pieces [Main:2]=sub:Mode [Main:3]=sub:Rules [Main:4]=sub:Notation
     [Main:5]=sub:Spread [Main:6]=sub:View [Main:7]=sub:Edit [Main:8]=3
     [Game:0]=sub:Vornak [Game:1]=sub:Difficulty [Game:2]=sub:TimeLimit [Game:3]=sub:Undo
-    [Game:4]=0 [Game:5]=2 [Game:6]=5 [Game:7]=6
+    [Game:4]=0 [Game:5]=2 [Game:6]=5 [Game:7]=6 [Game:8]=7
     [Vornak:0]=1 [Vornak:1]=-1 [Vornak:2]=2 [Vornak:3]=0
     [Difficulty:0]=4 [Difficulty:1]=8 [Difficulty:2]=50
     [TimeLimit:0]=5 [TimeLimit:1]=10 [TimeLimit:2]=30 [TimeLimit:3]=60 [TimeLimit:4]=300
@@ -34,7 +34,7 @@ declare -A MENU_ENTRY=(
     [Pieces:0]=0 [Pieces:1]=1 [Mode:0]=2 [Mode:1]=3 [Rules:0]=1 [Rules:1]=2
     [Notation:0]=0 [Notation:1]=1 [Notation:2]=2 [Spread:0]=0 [Spread:1]=1 [Spread:2]=2
     [View:0]=sub:Projection [View:1]=sub:Axes [View:2]=sub:Opacity [View:3]=sub:Captured
-    [View:4]=4 [View:5]=3
+    [View:4]=4 [View:5]=3 [View:6]=8
     [Projection:0]=0 [Projection:1]=1 [Axes:0]=0 [Axes:1]=1 [Opacity:0]=1 [Opacity:1]=0
     [Captured:0]=0 [Captured:1]=1
     [Edit:0]=sub:AddWhite [Edit:1]=sub:AddBlack [Edit:2]=1 [Edit:3]=3 [Edit:4]=4 [Edit:5]=2

@@ -53,7 +53,8 @@ collect_leaves()
 collect_leaves Main ""
 LEAVES=("${LEAVES[@]/# /}")
 
-# A dialog of the program's own (the promotion question) waits for an
+# A dialog of the program's own (the promotion question, the question
+# before a game with unsaved moves is given up) waits for an
 # answer: give it Return and put the focus back.
 answer_dialogs()
 {
@@ -136,8 +137,7 @@ done
 report=$(sanitizer_report)
 [ -z "$report" ] || gui_fail "seed $SEED: $report"
 
-gui_key q
-gui_expect_exit 0 120
+gui_quit 120
 report=$(sanitizer_report)
 [ -z "$report" ] || gui_fail "at exit (seed $SEED): $report"
 gui_end

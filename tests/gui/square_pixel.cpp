@@ -11,6 +11,9 @@
 //              SQ may also name a pin (QL3)
 //   see SQ     "X Y PIECE COLOUR": a pixel where SQ, or its piece, is in view;
 //              COLOUR the square's #rrggbb; "none" when no such pixel exists
+//   floor SQ   "X Y": a pixel of the square itself, clear of every piece
+//              (its own too); "none" when there is none
+//   edge SQ    "X Y": the middle of the square's left edge, just inside
 //   post AB    "X Y": a pixel on the post of board QLW, QLB, KLW or KLB
 //   text N     "X Y": the start of status line N (0 move, 1 banner, 2 status,
 //              3 clock) on its base line
@@ -198,7 +201,7 @@ struct RAY_T {
 bool PixelRay(double x, double y, RAY_T* ray)
 {
     double proj[16], model[16], pm[16], inv[16];
-    ViewMatrices(&view, proj, model);
+    ViewMatrices(&view, proj, model, double(viewport[2]) / viewport[3]);
     for (int c = 0; c < 4; c++)
         for (int r = 0; r < 4; r++) {
             pm[c * 4 + r] = 0;
@@ -312,6 +315,54 @@ void See(SQ_T s, const char* name)
     printf("see %s none\n", name);
 }
 
+// A pixel of square s itself, where neither its own piece nor anything else
+// covers it: the colour a mark gives the square shows there.
+void Floor(SQ_T s, const char* name)
+{
+    POS_T* b = &state.position;
+    P3D_T c;
+    GetCoords(b, int(XPOS(s)), int(YPOS(s)), &c);
+    PIX_T q[4];
+    int piece = b->board[s];
+    b->board[s] = 0;  // its own piece now blocks like any other
+    bool found = false;
+    if (SquareQuad(s, q)) {
+        std::vector<std::pair<double, double>> samples = SquareSamples();
+        std::reverse(samples.begin(), samples.end());  // nearest the edges first
+        for (const auto& uv : samples) {
+            if (piece && uv.first > 0.1 && uv.first < 0.9 && uv.second > 0.1 && uv.second < 0.9)
+                continue;
+            PIX_T p;
+            P3D_T target = {c.x + float(uv.first), c.y + float(uv.second), c.z};
+            if (!Project(target.x, target.y, target.z, &p) || InsideBy(q, p.x, p.y) < MARGIN)
+                continue;
+            if (HiddenThere(s, target, p.x, p.y))
+                continue;
+            bool own = false;
+            if (piece) {
+                // The piece's box, as other pieces are taken.
+                static const double around[5][2] = {{0, 0}, {MARGIN, 0}, {-MARGIN, 0}, {0, MARGIN}, {0, -MARGIN}};
+                for (const auto& off : around) {
+                    RAY_T ray;
+                    double lo[3] = {c.x + 0.15, c.y + 0.15, c.z}, hi[3] = {c.x + 0.85, c.y + 0.85, c.z + 1.7};
+                    if (!PixelRay(p.x + off[0], p.y + off[1], &ray) || RayBox(ray, lo, hi) < 1e8)
+                        own = true;
+                }
+            }
+            if (own)
+                continue;
+            printf("floor %s ", name);
+            PrintPixel(p.x, p.y);
+            printf("\n");
+            found = true;
+            break;
+        }
+    }
+    b->board[s] = piece;
+    if (!found)
+        printf("floor %s none\n", name);
+}
+
 void Post(int code, const char* name)
 {
     printf("post %s ", name);
@@ -333,18 +384,9 @@ void Post(int code, const char* name)
 
 void Text(int line)
 {
-    printf("text %d ", line);
-    // The text is drawn with the model-view reset: the projection alone.
-    VIEW_T flat = {view.ortho, 1.0f, 0.0f, 0.0f, 0.0f};
-    float origin = view.ortho ? 7.0f : 10.0f;
-    P3D_T p = {-origin, origin - float(line), 0.0f};
-    double x, y;
-    if (!ProjectToWindow(&flat, viewport, &p, &x, &y, nullptr)) {
-        printf("none\n");
-        return;
-    }
-    PrintPixel(x, y);
-    printf("\n");
+    int x, y;
+    StatusLinePixel(line, &x, &y);
+    printf("text %d %d %d\n", line, x, y);
 }
 
 // A square by its index name (E2, e2) or a pin by its name (QL3).
@@ -435,6 +477,27 @@ int main(int argc, char** argv)
             LegalChoices(&state.position, &moves);
             for (MOVE_T m : moves)
                 printf("%s\n", CoordinateMove(&m).c_str());
+        } else if (q == "edge" && i + 1 < argc) {
+            // The middle of the square's left edge, just inside: where the
+            // last move's frame is drawn.
+            int s = SquareFromName(argv[++i]);
+            if (s < 0)
+                return Usage();
+            P3D_T c;
+            GetCoords(&state.position, int(XPOS(SQ_T(s))), int(YPOS(SQ_T(s))), &c);
+            PIX_T p;
+            printf("edge %s ", argv[i]);
+            if (Project(c.x + 0.035f, c.y + 0.5f, c.z, &p)) {
+                PrintPixel(p.x, p.y);
+                printf("\n");
+            } else {
+                printf("none\n");
+            }
+        } else if (q == "floor" && i + 1 < argc) {
+            int s = SquareFromName(argv[++i]);
+            if (s < 0)
+                return Usage();
+            Floor(SQ_T(s), argv[i]);
         } else if ((q == "click" || q == "see") && i + 1 < argc) {
             int s = SquareFromName(argv[++i]);
             if (s < 0)

@@ -297,31 +297,56 @@ TEST_F(PieceDrawTest, PiecesStandOnTheirCells)
     }
 }
 
+// A lit piece's colour: lighting scales the three channels alike, so
+// White's stay yellower than grey and Black's bluer.
+bool LitPieceOf(Rgb c, bool white)
+{
+    if (std::abs(c.r - c.g) > 3)
+        return false;
+    return white ? c.b < c.r * 9 / 10 && c.r > 40 : c.b > c.r * 115 / 100;
+}
+
+// A pixel a little above the foot of the row-th captured piece of a side.
+std::pair<int, int> CapturedAt(bool white, int row)
+{
+    float x, y, unit;
+    CapturedSlot(white, row, &x, &y, &unit);
+    return {int(x), int(y + 0.25f * unit)};
+}
+
 TEST_F(PieceDrawTest, CapturedPiecesLineUpBesideTheBoard)
 {
     const char list[] = {4, W_QUEEN, B_PAWN, W_PAWN, B_ROOK};
     memcpy(cap_t.captured_list, list, sizeof list);
     menu_mesh_pieces = SET_CLASSIC;
-    Projection(10.0, -5.0);  // 40 pixels a unit, the origin in the middle
-    auto at = [](double x, double y) { return std::pair<int, int>(int((x + 5) * 40), int((y + 5) * 40)); };
+    // Window pixels, as the display sets them up.
+    window_width = window_height = SIZE;
+    glViewport(0, 0, SIZE, SIZE);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, SIZE, 0, SIZE, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
     Clear();
     DrawCaptured();
     std::vector<unsigned char> px = ReadFrame();
-    struct {
-        double x, y;
-        const GLfloat* color;
-    } spots[] = {{-4.5, 4.0, piece_color_white},
-                 {-4.5, 3.4, piece_color_white},
-                 {4.5, 4.0, piece_color_black},
-                 {4.5, 3.4, piece_color_black}};
-    for (const auto& s : spots) {
-        auto xy = at(s.x, s.y);
-        Rgb c = PixelAt(px, xy.first, xy.second);
-        EXPECT_TRUE(Near(c, s.color)) << s.x << "," << s.y << ": " << c.r << "," << c.g << "," << c.b;
-    }
-    auto third = at(-4.5, 2.8);
+    for (bool white : {true, false})
+        for (int row : {0, 1}) {
+            auto xy = CapturedAt(white, row);
+            Rgb c = PixelAt(px, xy.first, xy.second);
+            EXPECT_TRUE(LitPieceOf(c, white)) << white << "," << row << ": " << c.r << "," << c.g << "," << c.b;
+        }
+    auto third = CapturedAt(true, 2);
     Rgb c = PixelAt(px, third.first, third.second);
     EXPECT_TRUE(c.r == 0 && c.g == 0 && c.b == 0);
+    // Fifteen a side fit inside the window, below the status text.
+    float x, y, unit;
+    CapturedSlot(true, 14, &x, &y, &unit);
+    EXPECT_GT(x - 0.5f * unit, 0.0f);
+    EXPECT_GT(y, 0.0f);
+    CapturedSlot(false, 0, &x, &y, &unit);
+    EXPECT_LT(x + 0.5f * unit, float(SIZE));
+    EXPECT_LT(y + 1.5f * unit, float(SIZE - STATUS_TEXT_BAND));
 
     // Switched off: nothing.
     CapturedOnOff = 0;
@@ -339,8 +364,8 @@ TEST_F(PieceDrawTest, CapturedPiecesLineUpBesideTheBoard)
     Clear();
     DrawCaptured();
     px = ReadFrame();
-    auto white_first = at(-4.5, 4.0), black_first = at(4.5, 4.0);
-    EXPECT_TRUE(Near(PixelAt(px, white_first.first, white_first.second), piece_color_white));
+    auto white_first = CapturedAt(true, 0), black_first = CapturedAt(false, 0);
+    EXPECT_TRUE(LitPieceOf(PixelAt(px, white_first.first, white_first.second), true));
     c = PixelAt(px, black_first.first, black_first.second);
     EXPECT_TRUE(c.r == 0 && c.g == 0 && c.b == 0) << "a piece drawn from past the list";
     CaptureReset();
