@@ -283,6 +283,17 @@ bool RestoreGame(int oldway)
     char name[sizeof gamefilename];
     if (!ChooseSaveFileName(oldway, false, name, sizeof name))
         return false;
+    return RestoreGameFromFile(name);
+}
+
+bool RestoreGameFromFile(const char* name)
+{
+    // The name is kept for the next save: a longer one would be cut short.
+    if (strlen(name) >= sizeof gamefilename) {
+        ConsolePrint("\nfile name too long: %s\nthe game in progress is unchanged", name);
+        ConsoleFlush();
+        return false;
+    }
 
     // 1.
     std::vector<uint8_t> bytes;
@@ -290,6 +301,7 @@ bool RestoreGame(int oldway)
     if (!ReadSaveFile(name, &bytes, &why)) {
         Panic(false, "can't open restore file");
         ConsolePrint("\n%s: %s", name, why.c_str());
+        ConsolePrint("\nthe game in progress is unchanged");
         ConsoleFlush();
         return false;
     }

@@ -159,4 +159,7 @@ bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size);
 bool ChooseSaveFileName(int oldway, bool save, char* name, size_t size);
 bool SaveGame(int oldway);
 bool RestoreGame(int oldway);
+// Replaces the game in progress by the one in the file; a file refused for
+// any reason leaves the game as it was and says why on the console.
+bool RestoreGameFromFile(const char* name);
 void ListGame(bool screen_only);
