@@ -365,7 +365,7 @@ struct FILE_CHOICE_T {
     bool save;                // a name to write (may be new) rather than one to read
     const char* title;
     const char* filter_name;  // "Save Files (*.sav)"
-    const char* pattern;      // "*.sav"
+    const char* pattern;      // "*.sav", several separated by spaces
     const char* extension;    // added to a new name typed without one
     const char* default_name;
 };

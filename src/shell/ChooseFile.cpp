@@ -19,7 +19,12 @@
 int ChooseFileInDialog(const FILE_CHOICE_T* what, char* name, size_t size)
 {
     // Filter pairs, each string ended by a zero, the list by a second one.
-    std::string filter = std::string(what->filter_name) + '\0' + what->pattern + '\0' + "All Files (*.*)" + '\0' +
+    // The dialogs separate patterns with semicolons, zenity with spaces.
+    std::string patterns = what->pattern;
+    for (char& c : patterns)
+        if (c == ' ')
+            c = ';';
+    std::string filter = std::string(what->filter_name) + '\0' + patterns + '\0' + "All Files (*.*)" + '\0' +
                          "*.*" + '\0';
     char chosen[MAX_PATH];
     snprintf(chosen, sizeof chosen, "%s", name[0] ? name : what->default_name);
