@@ -163,3 +163,9 @@ bool RestoreGame(int oldway);
 // any reason leaves the game as it was and says why on the console.
 bool RestoreGameFromFile(const char* name);
 void ListGame(bool screen_only);
+// Asks for a FEN or 3d line (the shell's entry dialog, else the first line
+// of position.txt, saying so) and sets it up as a new game, or says why not.
+void SetUpPositionAsked();
+// The position on the board as a FEN or 3d line: on the console and in
+// position.txt in the working directory; false when the file failed.
+bool PrintPosition();

@@ -120,3 +120,8 @@ bool GameTextToSaveImage(const std::string& text, std::vector<uint8_t>* image, s
 bool GameTextOfState(GAME_FILE_E kind, std::string* text, std::string* why);
 // Writes text to `name` through a temporary beside it; false with the reason.
 bool WriteGameText(const char* name, const std::string& text, std::string* why);
+
+// Positions by text. A FEN or a 3d line (the rules in force) as a new game
+// from that position, checked as a restored game is; false with the reason,
+// the game in progress untouched. Prints nothing.
+bool SetUpPositionFromText(const std::string& text, std::string* why);

@@ -628,4 +628,53 @@ TEST_F(SaveFileCommands, GamesGoOutAndComeBackAsText)
     unchanged();
 }
 
+// Positions by text: a FEN and a 3d line become new games of their kind;
+// a line refused leaves the game; Y's file is read back where no entry
+// dialog can be shown.
+TEST_F(SaveFileCommands, PositionsSetUpFromTextAndWrittenOut)
+{
+    const std::string fen = "4k3/8/8/8/8/8/4P3/4K3 b - - 0 7";
+    NewGame(3);
+    rt::Play("E2E4");
+    state.vornak = VORNAK_BLACK;
+    std::string why;
+    ASSERT_TRUE(SetUpPositionFromText("  " + fen + "\n", &why)) << why;
+    EXPECT_EQ(state.dmode, 2);
+    EXPECT_EQ(FormatPosition(&state.position, 2), fen);
+    EXPECT_EQ(GameStartPly(), state.position.move_num);
+    EXPECT_EQ(state.vornak, VORNAK_BLACK);  // the computer keeps its side
+
+    std::string out = Console([] { EXPECT_TRUE(PrintPosition()); });
+    EXPECT_EQ(out, "\nPosition: " + fen + "\nwritten to position.txt");
+    Bytes file = ReadFile("position.txt");
+    EXPECT_EQ(std::string(file.begin(), file.end()), fen + "\n");
+
+    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    for (const char* bad : {"", "8/8/8/8/8/8/8/8 w - - 0 1", "4k3/8/8/8/8/8/8/4K3 w - - 0", "3d garbage"}) {
+        EXPECT_FALSE(SetUpPositionFromText(bad, &why)) << bad;
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(FormatPosition(&state.position, state.dmode), fen);
+        EXPECT_EQ(state.dmode, 2);
+    }
+
+    // The tri-dimensional start under the rules in force, through the
+    // fallback that reads position.txt.
+    const std::string tri = "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 "
+                            "QL1,QL6,KL1,KL6 wbwb";
+    WriteFile("position.txt", Bytes(tri.begin(), tri.end()));
+    state.rules = RULES_TOURNAMENT;
+    shell_hooks.clutch = Clutch;
+    calls.clear();
+    out = Console([] { SetUpPositionAsked(); });
+    EXPECT_EQ(out, "\nNo text entry: reading the position from \"position.txt\"\nPosition set up: " + tri);
+    EXPECT_EQ(calls, "C0 C1 ");
+    EXPECT_EQ(state.dmode, 3);
+    EXPECT_EQ(state.rules, RULES_TOURNAMENT);
+
+    unlink("position.txt");
+    out = Console([] { SetUpPositionAsked(); });
+    EXPECT_EQ(out, "\nNo text entry: reading the position from \"position.txt\"\n"
+                   "position.txt: No such file or directory\nthe game in progress is unchanged");
+}
+
 }  // namespace
