@@ -359,13 +359,16 @@ struct SHELL_HOOKS_T {
     // Asks the user for a file: 1 with the name in `name`, 0 when the user
     // cancelled, -1 when no chooser can be shown.
     int (*choose_file)(const struct FILE_CHOICE_T* what, char* name, size_t size);
+    // Asks for a line of text (text holds the suggestion): answers as
+    // choose_file.
+    int (*ask_text)(const char* title, const char* prompt, char* text, size_t size);
 };
 
 struct FILE_CHOICE_T {
     bool save;                // a name to write (may be new) rather than one to read
     const char* title;
     const char* filter_name;  // "Save Files (*.sav)"
-    const char* pattern;      // "*.sav"
+    const char* pattern;      // "*.sav", several separated by spaces
     const char* extension;    // added to a new name typed without one
     const char* default_name;
 };

@@ -19,9 +19,11 @@ bool ChooseFile(const FILE_CHOICE_T* what, char* name, size_t size)
 
 bool ChooseSaveFileName(int oldway, bool save, char* name, size_t size)
 {
-    static const FILE_CHOICE_T to_save = {true, "Save game", "Save Files (*.sav)", "*.sav", "sav", "vornak.sav"};
-    static const FILE_CHOICE_T to_restore = {false, "Restore game", "Save Files (*.sav)", "*.sav", "sav",
-                                             "vornak.sav"};
+    // The patterns as zenity takes them, separated by spaces.
+    static const FILE_CHOICE_T to_save = {true, "Save game", "Games (*.sav *.pgn *.tdr)", "*.sav *.pgn *.tdr",
+                                          "sav", "vornak.sav"};
+    static const FILE_CHOICE_T to_restore = {false, "Restore game", "Games (*.sav *.pgn *.tdr)",
+                                             "*.sav *.pgn *.tdr", "sav", "vornak.sav"};
     if (oldway) {
         snprintf(name, size, "vornak.sav");
         return true;

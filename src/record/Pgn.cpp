@@ -279,6 +279,7 @@ bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves,
 {
     moves->clear();
     GAME_MODE_GUARD_T mode_guard(2, state.rules);
+    KEY_HISTORY_GUARD_T history;
     std::string fen = g.Tag("FEN");
     for (char& c : fen)
         if (c == '\t')
@@ -345,6 +346,7 @@ bool PgnGameFromMoves(POS_T* start, const std::vector<MOVE_T>& moves, PGN_GAME_T
         g->SetTag("SetUp", "1");
         g->SetTag("FEN", FormatPosition(start, 2));
     }
+    KEY_HISTORY_GUARD_T history;
     std::unique_ptr<POS_T> pos(new POS_T(*start));
     std::unique_ptr<POS_T> next(new POS_T());
     for (size_t k = 0; k < moves.size(); k++) {

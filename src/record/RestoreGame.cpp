@@ -283,13 +283,26 @@ bool RestoreGame(int oldway)
     char name[sizeof gamefilename];
     if (!ChooseSaveFileName(oldway, false, name, sizeof name))
         return false;
+    return RestoreGameFromFile(name);
+}
 
-    // 1.
+bool RestoreGameFromFile(const char* name)
+{
+    // The name is kept for the next save: a longer one would be cut short.
+    if (strlen(name) >= sizeof gamefilename) {
+        ConsolePrint("\nfile name too long: %s\nthe game in progress is unchanged", name);
+        ConsoleFlush();
+        return false;
+    }
+
+    // 1. A game text is read whole here and made a save image below.
+    GAME_FILE_E kind = GameFileKind(name);
     std::vector<uint8_t> bytes;
-    std::string why;
-    if (!ReadSaveFile(name, &bytes, &why)) {
+    std::string text, why;
+    if (kind == GAME_FILE_SAVE ? !ReadSaveFile(name, &bytes, &why) : !ReadGameText(name, &text, &why)) {
         Panic(false, "can't open restore file");
         ConsolePrint("\n%s: %s", name, why.c_str());
+        ConsolePrint("\nthe game in progress is unchanged");
         ConsoleFlush();
         return false;
     }
@@ -298,12 +311,13 @@ bool RestoreGame(int oldway)
     if (shell_hooks.clutch)
         shell_hooks.clutch(0);
     ConsolePrint("\nRestore game ...");
-    SAVE_LAYOUT_E layout;
-    bool ok = RestoreFromBuffer(bytes.data(), bytes.size(), &layout, &why);
+    SAVE_LAYOUT_E layout = LAYOUT_CURRENT;
+    bool ok = kind == GAME_FILE_SAVE || GameTextToSaveImage(text, &bytes, &why);
+    ok = ok && RestoreFromBuffer(bytes.data(), bytes.size(), &layout, &why);
     if (layout == LAYOUT_PREVIOUS)
         ConsolePrint("v297");
     if (!ok) {
-        if (layout == LAYOUT_UNKNOWN)
+        if (layout == LAYOUT_UNKNOWN && kind == GAME_FILE_SAVE)
             ConsolePrint(" failed! unrecognized file type: %zu sos: %zu", bytes.size(), SAVE_SIZE);
         else
             ConsolePrint(" failed! %s", why.c_str());

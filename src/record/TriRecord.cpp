@@ -98,6 +98,7 @@ bool TriRecordOfState(PGN_GAME_T* g, std::string* err)
         g->SetTag("Position", start_line);
     }
     g->start_ply = start->move_num;
+    KEY_HISTORY_GUARD_T history;
     std::unique_ptr<POS_T> pos(new POS_T(*start));
     std::unique_ptr<POS_T> next(new POS_T());
     for (int k = start->move_num; k < state.position.move_num && k < MAX_GAME_PLIES; k++) {
@@ -140,6 +141,7 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
     *notation = n == "STANDARD" ? NOTATION_STANDARD : n == "TOURNAMENT" ? NOTATION_VESKAR
               : n == "ALGEBRAIC" ? NOTATION_ALGEBRAIC : -1;
     GAME_MODE_GUARD_T mode_guard(3, *rules);
+    KEY_HISTORY_GUARD_T history;
     std::string line = g.Tag("Position");
     *set_up = !line.empty();
     int mode = 0;

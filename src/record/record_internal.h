@@ -3,8 +3,11 @@
 
 #include "record/record.h"
 
+#include "makemove/makemove.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 // The disambiguation the move text starts with (a file, a rank, a level or a
 // pin name); set by the move table while it writes its texts, empty otherwise.
@@ -78,4 +81,19 @@ struct GAME_MODE_GUARD_T {
     }
     GAME_MODE_GUARD_T(const GAME_MODE_GUARD_T&) = delete;
     GAME_MODE_GUARD_T& operator=(const GAME_MODE_GUARD_T&) = delete;
+};
+
+// Gives the moves made while it lives a key history of their own: a game
+// read or written move by move must not overwrite the key history of the
+// game in progress, which finds repetitions in it.
+struct KEY_HISTORY_GUARD_T {
+    uint32_t* saved;
+    std::unique_ptr<uint32_t[]> scratch;
+    KEY_HISTORY_GUARD_T() : saved(LineHashList()), scratch(new uint32_t[MAX_GAME_PLIES + 1]())
+    {
+        SetLineHashList(scratch.get());
+    }
+    ~KEY_HISTORY_GUARD_T() { SetLineHashList(saved); }
+    KEY_HISTORY_GUARD_T(const KEY_HISTORY_GUARD_T&) = delete;
+    KEY_HISTORY_GUARD_T& operator=(const KEY_HISTORY_GUARD_T&) = delete;
 };

@@ -105,3 +105,23 @@ bool WriteSaveImage(const char* name, const std::vector<uint8_t>& image, std::st
 // the game is left exactly as it was and `why` says what is wrong. Prints
 // nothing; the file commands report.
 bool RestoreFromBuffer(const uint8_t* data, size_t n, SAVE_LAYOUT_E* layout, std::string* why);
+
+// Game text files: PGN (".pgn") and the tri-dimensional record (".tdr"),
+// any other name a save file.
+enum GAME_FILE_E { GAME_FILE_SAVE, GAME_FILE_PGN, GAME_FILE_RECORD };
+GAME_FILE_E GameFileKind(const char* name);
+// A text file of at most 64 MB, read whole; false with the reason.
+bool ReadGameText(const char* path, std::string* text, std::string* why);
+// The first game of a PGN text or record as a save image, every move
+// through the program's own check; the game in progress is left as it was.
+bool GameTextToSaveImage(const std::string& text, std::vector<uint8_t>* image, std::string* why);
+// The game in progress as PGN or as its record; false (with the reason)
+// for the other game's format.
+bool GameTextOfState(GAME_FILE_E kind, std::string* text, std::string* why);
+// Writes text to `name` through a temporary beside it; false with the reason.
+bool WriteGameText(const char* name, const std::string& text, std::string* why);
+
+// Positions by text. A FEN or a 3d line (the rules in force) as a new game
+// from that position, checked as a restored game is; false with the reason,
+// the game in progress untouched. Prints nothing.
+bool SetUpPositionFromText(const std::string& text, std::string* why);

@@ -105,7 +105,8 @@ std::vector<MENU_T> DescribeMenus()
                  Sub("Undo", &UndoMenu)}};
     for (const MENU_ENTRY_T& e : Plain({{"New game", MENU_RESETBOARD}, {"List game", MENU_LISTGAME},
                                         {"Save game", MENU_SAVE}, {"Restore game", MENU_RESTORE},
-                                        {"Hint", MENU_HINT}}))
+                                        {"Hint", MENU_HINT}, {"Set up position", MENU_SETUP_POSITION},
+                                        {"Print position", MENU_PRINT_POSITION}}))
         game.entries.push_back(e);
     menus.push_back(game);
 

@@ -36,6 +36,7 @@ static const char* const help_lines[] = {
     "L \t list game",
     "M \t move list in the window toggle",
     "O \t overhead view",
+    "P \t set up a position from a FEN or 3d line",
     "Q \t quit",
     "R \t restore game",
     "S \t save game",
@@ -44,6 +45,7 @@ static const char* const help_lines[] = {
     "V \t view reset",
     "W \t Vornak play white",
     "X \t toggle transparency",
+    "Y \t position as FEN or 3d line to console and position.txt",
     "Z \t black view toggle(2D)",
 };
 
@@ -193,6 +195,10 @@ void Keyboard(unsigned char c, int, int)
     case 'O': case 'o':
         Overhead();
         break;
+    case 'P': case 'p':
+        if (ConfirmDiscard(DISCARD_NEW_GAME))
+            SetUpPositionAsked();
+        break;
     case 'Q': case 'q': case 27:
         if (ConfirmDiscard(DISCARD_QUIT))
             Quit();
@@ -220,6 +226,9 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'X': case 'x':
         state.stipple = !state.stipple;
+        break;
+    case 'Y': case 'y':
+        PrintPosition();
         break;
     case 'Z': case 'z':
         ToggleZeBlackView();

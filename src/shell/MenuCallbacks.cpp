@@ -48,6 +48,13 @@ void DoGameMenu(int value)
     case MENU_HINT:
         ShowHint();
         break;
+    case MENU_SETUP_POSITION:
+        if (ConfirmDiscard(DISCARD_NEW_GAME))
+            SetUpPositionAsked();
+        break;
+    case MENU_PRINT_POSITION:
+        PrintPosition();
+        break;
     default:
         Panic(false, "unknown selection @ DoGameMenu");
         break;

@@ -72,12 +72,19 @@ int SDL_main(int argc, char** argv)
     // 11. Key help on the console.
     PrintKeyHelp();
 
-    // 12. The thinking thread.
+    // 12. A game named on the command line (what GLUT's own options left of
+    // it) replaces the new one; a file refused leaves the new game standing.
+    if (argc > 1)
+        RestoreGameFromFile(argv[1]);
+    for (int i = 2; i < argc; i++)
+        printf("\none game at a time: \"%s\" not opened", argv[i]);
+
+    // 13. The thinking thread.
     Clutch(1);
 
     StartBenchIfAsked();
 
-    // 13.
+    // 14.
     glutMainLoop();
     return 0;
 }

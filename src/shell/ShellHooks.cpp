@@ -62,6 +62,7 @@ void InstallShellHooks()
     shell_hooks.print_banner = PrintBanner;
     shell_hooks.stop_clocks = StopClocks;
     shell_hooks.choose_file = ChooseFileInDialog;
+    shell_hooks.ask_text = AskTextInDialog;
     shell_hooks.mouse_move = MouseMove;
     shell_hooks.ask_promotion = AskPromotion;
 }

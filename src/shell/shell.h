@@ -10,6 +10,7 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // The name and version, as shown in the title, the banner and the move line.
 #define VORNAK_NAME "Vornak"
@@ -131,3 +132,9 @@ void InstallShellHooks();
 // The desktop's file chooser: the common dialogs on Windows, zenity's file
 // selection elsewhere (answers as SHELL_HOOKS_T::choose_file).
 int ChooseFileInDialog(const FILE_CHOICE_T* what, char* name, size_t size);
+// Runs zenity with args (args[0] is "zenity") and collects its output: 1
+// answered, 0 cancelled, -1 without zenity or a display.
+int RunZenity(const std::vector<std::string>& args, std::string* out);
+// A line of text asked with zenity's entry dialog, text holding the
+// suggestion on entry (answers as SHELL_HOOKS_T::ask_text).
+int AskTextInDialog(const char* title, const char* prompt, char* text, size_t size);

@@ -13,10 +13,14 @@ gtest_discover_tests(vornak_input_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 
 
 add_test(NAME gui.keys
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/keys_test.sh $<TARGET_FILE:vornak> $<TARGET_FILE:gui_make_game>)
+add_test(NAME gui.open_file
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/open_file_test.sh $<TARGET_FILE:vornak> $<TARGET_FILE:gui_make_game>)
+add_test(NAME gui.game_text
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/game_text_test.sh $<TARGET_FILE:vornak> ${PROJECT_SOURCE_DIR}/docs/samples)
 add_test(NAME gui.menus_game COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/menus_game_test.sh $<TARGET_FILE:vornak>)
 add_test(NAME gui.menus_settings
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/menus_settings_test.sh $<TARGET_FILE:vornak>)
-set_tests_properties(gui.keys gui.menus_game gui.menus_settings PROPERTIES
+set_tests_properties(gui.keys gui.open_file gui.game_text gui.menus_game gui.menus_settings PROPERTIES
   LABELS gui TIMEOUT 600 SKIP_RETURN_CODE 77)
 
 # The monkey runs against the program named by VORNAK_MONKEY_PROGRAM, meant

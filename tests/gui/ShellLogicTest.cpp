@@ -338,7 +338,8 @@ TEST(Menus, TreeIsCreatedChildrenFirstInTheFixedOrder)
 
     const MENU_T& game = FindMenu(menus, &GameMenu);
     EXPECT_EQ(Labels(game), (std::vector<std::string>{"Vornak", "Difficulty", "TimeLimit", "Undo", "New game",
-                                                      "List game", "Save game", "Restore game", "Hint"}));
+                                                      "List game", "Save game", "Restore game", "Hint",
+                                        "Set up position", "Print position"}));
     EXPECT_EQ(game.entries[0].submenu, &CompMenu);
     EXPECT_EQ(game.entries[4].value, MENU_RESETBOARD);
     EXPECT_EQ(game.entries[7].value, MENU_RESTORE);
@@ -488,7 +489,7 @@ TEST(Keys, SidesTogglesAndReports)
     EXPECT_EQ(state.stipple, !stipple);
 
     EXPECT_EQ(Press('?'), "\nVornak V2.98f\n\n");
-    EXPECT_EQ(Press('y'), "\nDon't know what to do with keyboard hit: 'y' (0x79)\n");
+    EXPECT_EQ(Press('n'), "\nDon't know what to do with keyboard hit: 'n' (0x6e)\n");
 }
 
 TEST(Keys, BuildStampEndsWithATwoDigitYear)

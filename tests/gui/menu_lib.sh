@@ -18,7 +18,7 @@
 
 # Entries per menu, and for each entry "sub:<menu>" or its value.
 declare -A MENU_SIZE=(
-    [Main]=9 [Game]=9 [Vornak]=4 [Difficulty]=3 [TimeLimit]=5 [Undo]=5 [Pieces]=2 [Mode]=2
+    [Main]=9 [Game]=11 [Vornak]=4 [Difficulty]=3 [TimeLimit]=5 [Undo]=5 [Pieces]=2 [Mode]=2
     [Rules]=2 [Notation]=3 [Spread]=3 [View]=7 [Projection]=2 [Axes]=2 [Opacity]=2 [Captured]=2
     [Edit]=6 [AddWhite]=6 [AddBlack]=6
 )
@@ -26,7 +26,7 @@ declare -A MENU_ENTRY=(
     [Main:0]=sub:Game [Main:1]=sub:Pieces [Main:2]=sub:Mode [Main:3]=sub:Rules [Main:4]=sub:Notation
     [Main:5]=sub:Spread [Main:6]=sub:View [Main:7]=sub:Edit [Main:8]=3
     [Game:0]=sub:Vornak [Game:1]=sub:Difficulty [Game:2]=sub:TimeLimit [Game:3]=sub:Undo
-    [Game:4]=0 [Game:5]=2 [Game:6]=5 [Game:7]=6 [Game:8]=7
+    [Game:4]=0 [Game:5]=2 [Game:6]=5 [Game:7]=6 [Game:8]=7 [Game:9]=9 [Game:10]=10
     [Vornak:0]=1 [Vornak:1]=-1 [Vornak:2]=2 [Vornak:3]=0
     [Difficulty:0]=4 [Difficulty:1]=8 [Difficulty:2]=50
     [TimeLimit:0]=5 [TimeLimit:1]=10 [TimeLimit:2]=30 [TimeLimit:3]=60 [TimeLimit:4]=300

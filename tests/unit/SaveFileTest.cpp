@@ -554,4 +554,127 @@ TEST_F(SaveFileCommands, RestoreReportsAndRefusesWithoutEndingTheGame)
     EXPECT_EQ(LayoutOfSize(bytes.size()), LAYOUT_UNKNOWN);
 }
 
+// Save and Restore by the name's extension: PGN for the plain game, the
+// record for the other, both back move for move; the wrong game for a
+// format, a refused move and a pipe leave the file and the game alone.
+TEST_F(SaveFileCommands, GamesGoOutAndComeBackAsText)
+{
+    chooser_result = 1;
+    for (int mode : {2, 3}) {
+        const char* name = mode == 2 ? "game.pgn" : "game.TDR";
+        const char* other = mode == 2 ? "game.tdr" : "game.pgn";
+        PlayGame(mode);
+        WatchShell();
+        std::string board = FormatPosition(&state.position, mode);
+        std::vector<std::string> list = GameList();
+
+        chooser_answer = other;
+        std::string out = Console([] { EXPECT_FALSE(SaveGame(0)); });
+        EXPECT_EQ(out.rfind(std::string("\nSaving ") + other + " ...failed: ", 0), 0u) << out;
+        EXPECT_TRUE(Files().empty());
+
+        chooser_answer = name;
+        out = Console([] { EXPECT_TRUE(SaveGame(0)); });
+        EXPECT_EQ(out, std::string("\nSaving ") + name + " ...complete");
+        EXPECT_STREQ(gamefilename, name);
+        Bytes text = ReadFile(name);
+        std::string s(text.begin(), text.end());
+        EXPECT_NE(s.find(mode == 2 ? "1. e4 d5 2. exd5" : "[Variant \"Tri-dimensional\"]"), std::string::npos) << s;
+
+        // PGN names no notation: the game comes back in the program's.
+        NewGame(mode == 2 ? 3 : 2, mode == 2 ? NOTATION_ALGEBRAIC : NOTATION_STANDARD);
+        WatchShell();
+        out = Console([] { EXPECT_TRUE(RestoreGame(0)); });
+        EXPECT_EQ(out, "\nRestore game ...complete!");
+        EXPECT_EQ(state.dmode, mode);
+        EXPECT_EQ(FormatPosition(&state.position, mode), board);
+        EXPECT_EQ(GameList(), list);
+        EXPECT_FALSE(game_changed_since_save);
+        unlink(name);
+    }
+
+    // A move the rules refuse: the game in progress stays as it was, its
+    // key history (where repetitions are found) included.
+    NewGame(2);
+    rt::Play("e2e4");
+    WatchShell();
+    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    Snapshot game = Take();
+    auto unchanged = [&] {
+        const STATE_T& a = *before;
+        int plies = state.position.move_num + 1;
+        ExpectSameGame(Take(), game);
+        EXPECT_EQ(memcmp(&a.position, &state.position, sizeof a.position), 0);
+        EXPECT_EQ(memcmp(a.game_record, state.game_record, sizeof a.game_record), 0);
+        EXPECT_EQ(memcmp(a.hash_list, state.hash_list, plies * sizeof a.hash_list[0]), 0);
+    };
+    std::string bad = "[Event \"x\"]\n\n1. e4 e5 2. Ke3 *\n";
+    WriteFile("bad.pgn", Bytes(bad.begin(), bad.end()));
+    chooser_answer = "bad.pgn";
+    std::string out = Console([] { EXPECT_FALSE(RestoreGame(0)); });
+    EXPECT_EQ(out, "\nRestore game ... failed! move 2. Ke3: no legal move fits\nthe game in progress is unchanged");
+    unchanged();
+
+    std::string empty = "\n";
+    WriteFile("empty.tdr", Bytes(empty.begin(), empty.end()));
+    chooser_answer = "empty.tdr";
+    out = Console([] { EXPECT_FALSE(RestoreGame(0)); });
+    EXPECT_EQ(out, "\nRestore game ... failed! no game\nthe game in progress is unchanged");
+
+    ASSERT_EQ(mkfifo("pipe.pgn", 0600), 0);
+    chooser_answer = "pipe.pgn";
+    out = Console([] { EXPECT_FALSE(RestoreGame(0)); });
+    EXPECT_NE(out.find("\npipe.pgn: not a regular file\nthe game in progress is unchanged"), std::string::npos) << out;
+    unchanged();
+}
+
+// Positions by text: a FEN and a 3d line become new games of their kind;
+// a line refused leaves the game; Y's file is read back where no entry
+// dialog can be shown.
+TEST_F(SaveFileCommands, PositionsSetUpFromTextAndWrittenOut)
+{
+    const std::string fen = "4k3/8/8/8/8/8/4P3/4K3 b - - 0 7";
+    NewGame(3);
+    rt::Play("E2E4");
+    state.vornak = VORNAK_BLACK;
+    std::string why;
+    ASSERT_TRUE(SetUpPositionFromText("  " + fen + "\n", &why)) << why;
+    EXPECT_EQ(state.dmode, 2);
+    EXPECT_EQ(FormatPosition(&state.position, 2), fen);
+    EXPECT_EQ(GameStartPly(), state.position.move_num);
+    EXPECT_EQ(state.vornak, VORNAK_BLACK);  // the computer keeps its side
+
+    std::string out = Console([] { EXPECT_TRUE(PrintPosition()); });
+    EXPECT_EQ(out, "\nPosition: " + fen + "\nwritten to position.txt");
+    Bytes file = ReadFile("position.txt");
+    EXPECT_EQ(std::string(file.begin(), file.end()), fen + "\n");
+
+    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    for (const char* bad : {"", "8/8/8/8/8/8/8/8 w - - 0 1", "4k3/8/8/8/8/8/8/4K3 w - - 0", "3d garbage"}) {
+        EXPECT_FALSE(SetUpPositionFromText(bad, &why)) << bad;
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(FormatPosition(&state.position, state.dmode), fen);
+        EXPECT_EQ(state.dmode, 2);
+    }
+
+    // The tri-dimensional start under the rules in force, through the
+    // fallback that reads position.txt.
+    const std::string tri = "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 "
+                            "QL1,QL6,KL1,KL6 wbwb";
+    WriteFile("position.txt", Bytes(tri.begin(), tri.end()));
+    state.rules = RULES_TOURNAMENT;
+    shell_hooks.clutch = Clutch;
+    calls.clear();
+    out = Console([] { SetUpPositionAsked(); });
+    EXPECT_EQ(out, "\nNo text entry: reading the position from \"position.txt\"\nPosition set up: " + tri);
+    EXPECT_EQ(calls, "C0 C1 ");
+    EXPECT_EQ(state.dmode, 3);
+    EXPECT_EQ(state.rules, RULES_TOURNAMENT);
+
+    unlink("position.txt");
+    out = Console([] { SetUpPositionAsked(); });
+    EXPECT_EQ(out, "\nNo text entry: reading the position from \"position.txt\"\n"
+                   "position.txt: No such file or directory\nthe game in progress is unchanged");
+}
+
 }  // namespace
