@@ -59,7 +59,17 @@ SQ_T ParsePickHits(const GLuint* buffer, int buffer_size, int hits, int x, int y
 // ---------------------------------------------------------------- drawing
 void DisplayMain();
 void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
-void DrawAttackboardPins(SQ_T selected);
+// Markers on the pins the selected board may move to, rims round the
+// boards; `select` names them for picking.
+void DrawAttackboardPins(SQ_T selected, bool select);
+void DrawAttackboardFrames(bool select);
+// The outer corner of a pin's level, where its marker stands; false for no pin.
+bool PinMarkerPlace(POS_T* b, int pin, P3D_T* at);
+const float PIN_MARKER_RADIUS = 0.42f, BOARD_FRAME_WIDTH = 0.2f;
+// The pins (bits as AttackboardPinMask) the attack board board_pins_of may
+// legally move to, worked out by GenerateSpreadmap when it is selected.
+extern int board_pins_legal;
+extern SQ_T board_pins_of;
 // The last move of the position shown (during a review, of the ply shown):
 // false before the game's first move.
 bool LastMoveShown(MOVE_T* m);
