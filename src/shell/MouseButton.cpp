@@ -22,13 +22,13 @@ int* MouseSelectedMove()
 // A refused move is shown in the window under its own name. A move the
 // generator does not list has no name in the notation table; it is then
 // named by its squares (a board by its pins), so the user still sees why
-// nothing happened.
+// nothing happened. A click on a square the piece cannot reach is the
+// player's slip, not a fault of the program: only the refusal is printed.
 static void ShowRefusal(MOVE_T* m)
 {
-    const char* text = ShortDisambiguateMovestr(m);
+    const char* text = ListedMoveName(m);
     char fallback[32];
     if (!text) {
-        Panic(false, "MouseButton");
         POS_T* b = &state.position;
         bool board_move = AbIndex(m->piece_moving) >= 0;
         const char* from = board_move ? PinName(int(m->from)) : nullptr;
@@ -99,7 +99,7 @@ static void SelectWithNothingSelected(SQ_T picked)
     GenerateSpreadmap(b);
     char why[128], message[200];
     if (BoardStuckReason(b, int(picked), why, sizeof why)) {
-        snprintf(message, sizeof message, "%s cannot move: %s", name, why);
+        snprintf(message, sizeof message, "%s has no move: %s", name, why);
         printf("\n%s", message);
         ShowMessage(message);
     }

@@ -695,7 +695,9 @@ TEST_F(MouseTest, ARefusedMoveIsShownAndChangesNothing)
     MouseLeftPress(Square("E2"), false);
     MouseLeftPress(Square("E5"), false);
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("\nPanic: MouseButton"), std::string::npos) << out;
+    // The player's slip is refused in words, never reported as a fault.
+    EXPECT_NE(out.find("\nrefused e2-e5: "), std::string::npos) << out;
+    EXPECT_EQ(out.find("Panic"), std::string::npos) << out;
     EXPECT_STREQ(info_string, "illegal move e2-e5\n");
     EXPECT_EQ(memcmp(before.board, state.position.board, sizeof before.board), 0);
     EXPECT_EQ(state.position.move_num, 0);
@@ -715,6 +717,8 @@ TEST_F(MouseTest, ARefusedBoardMoveIsShownForEveryBoard)
         EXPECT_EQ(state.position.move_num, 0);
         const char* from = PinName(ab_home[AbIndex(board)]);
         EXPECT_EQ(std::string(info_string), std::string("illegal move ") + from + "-QL3\n") << out;
+        EXPECT_NE(out.find(std::string("\nrefused ") + from + "-QL3: "), std::string::npos) << out;
+        EXPECT_EQ(out.find("Panic"), std::string::npos) << out;
     }
 }
 

@@ -34,7 +34,7 @@ board_view
 # A full board: selected, with the reason it stays where it is.
 board_click_frame KLW
 gui_wait_output $'\nselected KL white'
-gui_wait_output $'\nKL white cannot move: an attack board carrying more than one piece may not move'
+gui_wait_output $'\nKL white has no move: an attack board carrying more than one piece may not move'
 board_click_frame KLW
 
 # The free board: its markers on QL3 (forward) and not on QL2 before it is
@@ -50,7 +50,7 @@ for i in 1 2 3 4 5 6; do
     sleep 0.5
 done
 [ -n "$ok" ] || gui_fail "the markers of QL3 and QL2 are not drawn"
-gui_expect_absent $'\nQL white cannot move'
+gui_expect_absent $'\nQL white has no move'
 
 before=$(board_logged_moves)
 board_ask marker QL3
