@@ -84,6 +84,8 @@ void DisplayMain()
     // 3.
     DrawBoard(GL_RENDER);
     DrawPieces();
+    if (CoordinatesOnOff)
+        DrawCoordinates();
     if (AxesOnOff) {
         glDisable(GL_LIGHTING);
         DrawAxes();

@@ -23,6 +23,7 @@ const std::vector<std::string>& HelpOverlayLines()
         "D difficulty    T clock    S / R save / restore    L list the game",
         "F2 / F3 new plain / tri-dimensional game    Q or Esc quit",
         "Arrows turn    Page Up / Down zoom    O from above    V reset view",
+        "N coordinates: files, ranks, levels and pins",
         "Z black view (plain game)    X transparency    C captured    A axes",
     };
     return lines;

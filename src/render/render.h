@@ -76,6 +76,8 @@ bool LastMoveShown(MOVE_T* m);
 // Marks its squares, or an attack board's old and new pins.
 void DrawLastMove();
 void DrawAxes();
+// File letters, rank numbers, level and pin names beside the board (N key).
+void DrawCoordinates();
 void GenerateSpreadmap(POS_T* b);
 
 // Bit i set: the selected attack board may move to the free pin
@@ -109,4 +111,5 @@ const int MESSAGE_BASELINE = 14;
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
-    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4];
+    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4],
+    color_coordinates[4];

@@ -114,6 +114,8 @@ void DoViewMenu(int value)
         ToggleZeBlackView();
     else if (value == MENU_MOVELIST)
         MoveListOnOff = !MoveListOnOff;
+    else if (value == MENU_COORDINATES)
+        ToggleCoordinates();
     else
         Panic(false, "Unknown View Menu value");
     CreateMenus();

@@ -9,7 +9,7 @@
 enum {
     MENU_RESETBOARD = 0, MENU_QUIT = 1, MENU_LISTGAME = 2, MENU_RESETVIEW = 3,
     MENU_ZEBLACKVIEW = 4, MENU_SAVE = 5, MENU_RESTORE = 6, MENU_HINT = 7,
-    MENU_MOVELIST = 8
+    MENU_MOVELIST = 8, MENU_COORDINATES = 9
 };
 const int MAIN_MENU_QUIT = 3;  // the main menu's "Quit" entry
 
