@@ -100,6 +100,13 @@ const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
 const int STATUS_TEXT_LINES = 4;
 const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
 void StatusLinePixel(int line, int* x, int* y);
+// Both players' clocks, "White h:mm:ss" and "Black h:mm:ss", the side to
+// move's marked "> " while the clocks run; false (nothing written) while
+// the clocks are off. They stand on the clock's line, right of its clock:
+// the start of side 0 (White) or 1 (Black), as StatusLinePixel.
+bool ComposeSideClocks(char* white, char* black, size_t size);
+void SideClockPixel(int side, int* x, int* y);
+const int SIDE_CLOCK_LEFT = 130, SIDE_CLOCK_STEP = 190;
 // The move list (M key, View menu): at most max_lines lines (0: all) into
 // lines; answers the index of the line of the ply reviewed, or -1.
 int ComposeMoveList(std::vector<std::string>* lines, int max_lines);

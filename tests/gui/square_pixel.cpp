@@ -20,6 +20,8 @@
 //              board that may move there is selected
 //   text N     "X Y": the start of status line N (0 move, 1 banner, 2 status,
 //              3 clock) on its base line
+//   clock SIDE "X Y": the start of White's (0) or Black's (1) clock on its
+//              base line
 //   moves      the legal moves, one a line
 //   save       writes the game as "vornak.sav" in the working directory,
 //              with the view given, for the program to restore
@@ -598,6 +600,10 @@ int main(int argc, char** argv)
             q == "post" ? Post(code, names[AbIndex(code)]) : Frame(code, names[AbIndex(code)]);
         } else if (q == "text" && i + 1 < argc) {
             Text(atoi(argv[++i]));
+        } else if (q == "clock" && i + 1 < argc) {
+            int side = atoi(argv[++i]), x, y;
+            SideClockPixel(side, &x, &y);
+            printf("clock %d %d %d\n", side, x, y);
         } else {
             return Usage();
         }
