@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -164,4 +165,45 @@ void RefusalReason(POS_T* b, const MOVE_T* m, char* out, size_t size)
     else
         snprintf(out, size, "the %s cannot reach that square: not its way of moving, or the way is blocked",
                  PieceName(m->piece_moving));
+}
+
+bool BoardStuckReason(POS_T* b, int which_ab, char* out, size_t size)
+{
+    int ab = AbIndex(which_ab);
+    if (ab < 0) {
+        snprintf(out, size, "there is no such attack board");
+        return true;
+    }
+    // 1. The game, the side to move and a full board say it for every pin.
+    int where = b->whereis_board[ab];
+    MOVE_T m;
+    InitMove(&m, which_ab, SQ_T(where), SQ_T(where), NO_VALUE, 'T', 0);
+    bool whites = b->whites_board[ab] != 0;
+    if (b->winner || !PositionPlayable(b) || whites != (IsWhitesMove(b) != 0)) {
+        RefusalReason(b, &m, out, size);
+        return true;
+    }
+    int pilot = 0;
+    if (!BoardCanMove(b, which_ab, &pilot)) {
+        snprintf(out, size, "an attack board carrying more than one piece may not move");
+        return true;
+    }
+    // 2. A legal move: nothing to say.
+    std::vector<MOVE_T> legal;
+    LegalChoices(b, &legal);
+    for (const MOVE_T& l : legal)
+        if (l.piece_moving == which_ab)
+            return false;
+    // 3. Moves the rules allow, each leaving the king in check, or none.
+    auto probe = std::make_unique<POS_T>(*b);
+    auto moves = std::make_unique<MOVE_T[]>(MAX_MOVES);
+    if (GenAttackBoardMoves(probe.get(), which_ab, moves.get()) > 0)
+        snprintf(out, size, "%s",
+                 b->flags & FLAG_IN_CHECK ? "the king is in check and no move of this board saves it"
+                                          : "every move of this board would leave the king in check");
+    else if (pilot)
+        snprintf(out, size, "the pins it may reach with its passenger are taken by other boards");
+    else
+        snprintf(out, size, "the pins it may reach are taken by other boards");
+    return true;
 }

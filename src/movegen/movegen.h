@@ -43,6 +43,9 @@ int LegalMove(POS_T* b, MOVE_T* move_to_check, const char* caller);
 // Why the player's move m may not be made in b, in words ("the king would
 // be in check", "that pawn has already moved: ..."), into out.
 void RefusalReason(POS_T* b, const MOVE_T* m, char* out, size_t size);
+// Why attack board which_ab (an AB_E) has no legal move in b, into out;
+// false, with out untouched, when it has one.
+bool BoardStuckReason(POS_T* b, int which_ab, char* out, size_t size);
 // The entry of a list that m names: the same piece, squares and symbol, or
 // where neither castles nor promotes, any symbol (a capture or en passant may
 // have been marked on the way). Null when the list has no such move.

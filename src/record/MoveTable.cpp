@@ -128,13 +128,9 @@ void NoteMoveList(POS_T* b, const MOVE_T* moves, int n)
     t->written.reset();
 }
 
-char* ShortDisambiguateMovestr(MOVE_T* move_t)
+// The table's name of a move, or -1 when the table does not hold it.
+static int FindEntry(MOVE_TABLE_T* t, const MOVE_T* move_t)
 {
-    thread_local char results[4][20];
-    thread_local int next;
-    MOVE_TABLE_T* t = Table();
-    if (!move_t)
-        return nullptr;
     int found = -1;
     for (int i = 0; i < t->da_n; i++) {
         const MOVE_T& e = t->da_moves[i];
@@ -143,23 +139,22 @@ char* ShortDisambiguateMovestr(MOVE_T* move_t)
         if (found < 0)
             found = i;
         // A promotion names the piece chosen.
-        if (IsPromotionSymbol(move_t->move_symbol) && e.move_symbol == move_t->move_symbol) {
-            found = i;
-            break;
-        }
+        if (IsPromotionSymbol(move_t->move_symbol) && e.move_symbol == move_t->move_symbol)
+            return i;
     }
-    if (found < 0) {
-        if (eval_show) {
-            ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
-            for (int i = 0; i < t->da_n; i++) {
-                const MOVE_T& e = t->da_moves[i];
-                ConsolePrint("\n%d %d %d %c %d", i, e.piece_moving, e.from, e.move_symbol, e.to);
-            }
-            ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
-        }
-        Panic(false, "ShortMovestr move fail");
+    return found;
+}
+
+char* ListedMoveName(MOVE_T* move_t)
+{
+    thread_local char results[4][20];
+    thread_local int next;
+    MOVE_TABLE_T* t = Table();
+    if (!move_t)
         return nullptr;
-    }
+    int found = FindEntry(t, move_t);
+    if (found < 0)
+        return nullptr;
     // The check is known once the move is made, so it comes with the move.
     next = (next + 1) % 4;
     char* out = results[next];
@@ -168,4 +163,23 @@ char* ShortDisambiguateMovestr(MOVE_T* move_t)
     bool mark = move_t->check && (len == 0 || text[len - 1] != '+');
     snprintf(out, sizeof results[0], "%s%s", text, mark ? "+" : "");
     return out;
+}
+
+char* ShortDisambiguateMovestr(MOVE_T* move_t)
+{
+    if (!move_t)
+        return nullptr;
+    if (char* out = ListedMoveName(move_t))
+        return out;
+    if (eval_show) {
+        MOVE_TABLE_T* t = Table();
+        ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
+        for (int i = 0; i < t->da_n; i++) {
+            const MOVE_T& e = t->da_moves[i];
+            ConsolePrint("\n%d %d %d %c %d", i, e.piece_moving, e.from, e.move_symbol, e.to);
+        }
+        ConsolePrint("\n%d %d%c%d", move_t->piece_moving, move_t->from, move_t->move_symbol, move_t->to);
+    }
+    Panic(false, "ShortMovestr move fail");
+    return nullptr;
 }

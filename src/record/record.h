@@ -120,6 +120,9 @@ char* ShortMovestr(POS_T* b, MOVE_T* move_t, char* ret);
 // its own table.
 void NoteMoveList(POS_T* b, const MOVE_T* moves, int n);
 char* ShortDisambiguateMovestr(MOVE_T* move_t);
+// The same name, or null without a word when the table does not hold the
+// move (a player's try that is no move at all).
+char* ListedMoveName(MOVE_T* move_t);
 
 // ---------------------------------------------------------------- the game
 // Entry k (k >= 1) is the text of ply k; entry 0 repeats the latest.

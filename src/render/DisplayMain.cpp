@@ -18,6 +18,17 @@ static void DrawString(int line, const GLfloat* color, const char* text)
         glutBitmapCharacter(GLUT_BITMAP_TIMES_ROMAN_24, *c);
 }
 
+// A player's clock on the clock's line.
+static void DrawSideClock(int side, const GLfloat* color, const char* text)
+{
+    int x, y;
+    SideClockPixel(side, &x, &y);
+    glColor3fv(color);
+    glRasterPos2i(x, window_height - y);
+    for (const char* c = text; *c; c++)
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, *c);
+}
+
 // The move list at the top right, left of Black's captured pieces, on a
 // dark ground so that it reads over the board; the ply reviewed in yellow.
 static void DrawMoveList()
@@ -84,6 +95,8 @@ void DisplayMain()
     // 3.
     DrawBoard(GL_RENDER);
     DrawPieces();
+    if (CoordinatesOnOff)
+        DrawCoordinates();
     if (AxesOnOff) {
         glDisable(GL_LIGHTING);
         DrawAxes();
@@ -112,6 +125,11 @@ void DisplayMain()
     if (const GLfloat* clock_color = ComposeClockLine()) {
         DrawString(3, clock_color, timers.time_string);
         info_string[0] = '\0';
+    }
+    char white_clock[32], black_clock[32];
+    if (ComposeSideClocks(white_clock, black_clock, sizeof white_clock)) {
+        DrawSideClock(0, piece_color_white, white_clock);
+        DrawSideClock(1, piece_color_black, black_clock);
     }
     if (MoveListOnOff)
         DrawMoveList();

@@ -1,6 +1,6 @@
 // The squares and the attack boards' posts, for the picture and for picking.
-// In selection mode a square carries the names file and rank, a post the
-// names file and its board code.
+// In selection mode a square carries the names file and rank, a post or a
+// board's rim the names file and its board code.
 #include "render/render.h"
 
 #include <GL/glu.h>
@@ -40,7 +40,14 @@ void DrawBoard(GLenum mode)
     glDisable(GL_DITHER);
     glPolygonStipple(halftone);
 
-    // 2.
+    // 2. Picking takes the first record drawn: the pin markers, then the
+    // boards' rims, win over the squares under them.
+    if (select && tri) {
+        DrawAttackboardPins(state.selected, true);
+        DrawAttackboardFrames(true);
+    }
+
+    // 3.
     for (int x = 0; x < 8; x++) {
         if (select)
             glLoadName(GLuint(x));
@@ -48,9 +55,6 @@ void DrawBoard(GLenum mode)
             SQ_T s = SQ_T(x * 8 + y);
             int code = int(s) + 100;
             bool post = tri && AbIndex(code) >= 0;
-            if (post && state.selected == SQ_T(code))
-                DrawAttackboardPins(state.selected);
-
             if (select)
                 glPushName(GLuint(y));
             glColor3fv(SquareColor(s, x, y));
@@ -82,8 +86,13 @@ void DrawBoard(GLenum mode)
         }
     }
 
-    // 3. What the last move did, in the picture only.
-    if (!select)
+    // 4. The rims, the markers and what the last move did, in the picture.
+    if (!select) {
+        if (tri) {
+            DrawAttackboardFrames(false);
+            DrawAttackboardPins(state.selected, false);
+        }
         DrawLastMove();
+    }
     glPopAttrib();
 }

@@ -19,21 +19,6 @@ bool LastMoveShown(MOVE_T* m)
     return m->piece_moving != 0;
 }
 
-// The outer corner of pin attack_pins[i], where its marker stands.
-static bool PinPlace(POS_T* b, int pin, P3D_T* at)
-{
-    for (int i = 0; i < 12; i++) {
-        if (int(attack_pins[i]) != pin)
-            continue;
-        SQ_T sq = attack_pins[i];
-        GetCoords(b, int(XPOS(sq)), int(YPOS(sq)), at);
-        at->x += i >= 6 ? 1.0f : 0.0f;
-        at->y += (i / 3) % 2 ? 1.0f : 0.0f;
-        return true;
-    }
-    return false;
-}
-
 // A frame just inside the square's edge, over the square: the middle keeps
 // the square's own colour (or a mark's).
 static void FrameSquare(POS_T* b, SQ_T s)
@@ -59,7 +44,7 @@ static void MarkMove(POS_T* b, const MOVE_T& m, const GLfloat* color)
     if (AbIndex(m.piece_moving) >= 0) {
         for (int pin : {int(m.from), int(m.to)}) {
             P3D_T at;
-            if (!PinPlace(b, pin, &at))
+            if (!PinMarkerPlace(b, pin, &at))
                 continue;
             glPushMatrix();
             glTranslatef(at.x, at.y, at.z + 0.01f);

@@ -7,11 +7,16 @@
 #include <cstdio>
 #include <vector>
 
+int board_pins_legal = 0;
+SQ_T board_pins_of = NO_SQUARE;
+
 void GenerateSpreadmap(POS_T* b)
 {
     // 1.
     ResetSpreadmap();
     SQ_T sel = state.selected;
+    board_pins_legal = 0;
+    board_pins_of = sel;
     // An edited board that cannot be played has no moves to show.
     if (sel == NO_SQUARE || !PositionPlayable(b))
         return;
@@ -31,7 +36,18 @@ void GenerateSpreadmap(POS_T* b)
         }
     }
 
-    // 3. Only the moves that may be made: a piece pinned to its king, or a
+    // 3. A selected attack board: the pins it may legally reach, whatever
+    // the spread mode, since its markers are the only way to see them.
+    if (AbIndex(int(sel)) >= 0) {
+        std::vector<MOVE_T> moves;
+        LegalChoices(b, &moves);
+        for (const MOVE_T& m : moves)
+            if (m.piece_moving == int(sel))
+                board_pins_legal |= AddABPin(int(m.to));
+        return;
+    }
+
+    // 4. Only the moves that may be made: a piece pinned to its king, or a
     // move that leaves the king in check, shows nothing. LegalChoices works
     // on copies with scratch space of its own, so the thinking thread may
     // generate meanwhile.

@@ -9,8 +9,8 @@ const std::vector<std::string>& HelpOverlayLines()
         "",
         "Mouse: click a piece, then a square it may go to. Its legal moves are",
         "  green, captures magenta. Right button: the menus.",
-        "Attack boards: click a board's post, then the pin to move it to; the",
-        "  yellow cones mark the pins it may reach. Only its owner moves a board,",
+        "Attack boards: click a board's post or its rim, then a yellow marker: the",
+        "  markers are the pins it may reach. Only its owner moves a board,",
         "  and only while it carries at most one piece.",
         "  Tournament rules: a board with a passenger moves only the way the",
         "  passenger goes forward (or across to the other side).",
@@ -23,6 +23,7 @@ const std::vector<std::string>& HelpOverlayLines()
         "D difficulty    T clock    S / R save / restore    L list the game",
         "F2 / F3 new plain / tri-dimensional game    Q or Esc quit",
         "Arrows turn    Page Up / Down zoom    O from above    V reset view",
+        "N coordinates: files, ranks, levels and pins",
         "Z black view (plain game)    X transparency    C captured    A axes",
     };
     return lines;

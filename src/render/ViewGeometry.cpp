@@ -136,3 +136,9 @@ void StatusLinePixel(int line, int* x, int* y)
     *x = STATUS_TEXT_LEFT;
     *y = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * line;
 }
+
+void SideClockPixel(int side, int* x, int* y)
+{
+    StatusLinePixel(3, x, y);
+    *x += SIDE_CLOCK_LEFT + SIDE_CLOCK_STEP * side;
+}

@@ -59,13 +59,25 @@ SQ_T ParsePickHits(const GLuint* buffer, int buffer_size, int hits, int x, int y
 // ---------------------------------------------------------------- drawing
 void DisplayMain();
 void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
-void DrawAttackboardPins(SQ_T selected);
+// Markers on the pins the selected board may move to, rims round the
+// boards; `select` names them for picking.
+void DrawAttackboardPins(SQ_T selected, bool select);
+void DrawAttackboardFrames(bool select);
+// The outer corner of a pin's level, where its marker stands; false for no pin.
+bool PinMarkerPlace(POS_T* b, int pin, P3D_T* at);
+const float PIN_MARKER_RADIUS = 0.42f, BOARD_FRAME_WIDTH = 0.2f;
+// The pins (bits as AttackboardPinMask) the attack board board_pins_of may
+// legally move to, worked out by GenerateSpreadmap when it is selected.
+extern int board_pins_legal;
+extern SQ_T board_pins_of;
 // The last move of the position shown (during a review, of the ply shown):
 // false before the game's first move.
 bool LastMoveShown(MOVE_T* m);
 // Marks its squares, or an attack board's old and new pins.
 void DrawLastMove();
 void DrawAxes();
+// File letters, rank numbers, level and pin names beside the board (N key).
+void DrawCoordinates();
 void GenerateSpreadmap(POS_T* b);
 
 // Bit i set: the selected attack board may move to the free pin
@@ -88,6 +100,13 @@ const int STATUS_TEXT_LEFT = 12, STATUS_TEXT_FIRST = 30, STATUS_TEXT_STEP = 30;
 const int STATUS_TEXT_LINES = 4;
 const int STATUS_TEXT_BAND = STATUS_TEXT_FIRST + STATUS_TEXT_STEP * (STATUS_TEXT_LINES - 1) + 10;
 void StatusLinePixel(int line, int* x, int* y);
+// Both players' clocks, "White h:mm:ss" and "Black h:mm:ss", the side to
+// move's marked "> " while the clocks run; false (nothing written) while
+// the clocks are off. They stand on the clock's line, right of its clock:
+// the start of side 0 (White) or 1 (Black), as StatusLinePixel.
+bool ComposeSideClocks(char* white, char* black, size_t size);
+void SideClockPixel(int side, int* x, int* y);
+const int SIDE_CLOCK_LEFT = 130, SIDE_CLOCK_STEP = 190;
 // The move list (M key, View menu): at most max_lines lines (0: all) into
 // lines; answers the index of the line of the ply reviewed, or -1.
 int ComposeMoveList(std::vector<std::string>* lines, int max_lines);
@@ -99,4 +118,5 @@ const int MESSAGE_BASELINE = 14;
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],
-    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4];
+    color_magenta[4], color_cyan[4], color_yellow[4], color_white[4], color_last_move[4], color_hint[4],
+    color_coordinates[4];

@@ -118,7 +118,8 @@ std::vector<MENU_T> DescribeMenus()
     MENU_T view{&ViewMenu, DoViewMenu,
                 {Sub("Projection", &ProjMenu), Sub("Axes", &AxesMenu), Sub("Opacity", &OpacityMenu),
                  Sub("Captured", &CapturedMenu)}};
-    for (const MENU_ENTRY_T& e : Plain({{"BlackView", MENU_ZEBLACKVIEW}, {"Reset View", MENU_RESETVIEW}, {"Move list", MENU_MOVELIST}}))
+    for (const MENU_ENTRY_T& e : Plain({{"BlackView", MENU_ZEBLACKVIEW}, {"Reset View", MENU_RESETVIEW}, {"Move list", MENU_MOVELIST},
+                                               {"Coordinates", MENU_COORDINATES}}))
         view.entries.push_back(e);
     menus.push_back(view);
 

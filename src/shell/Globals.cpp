@@ -14,6 +14,7 @@ int AxesOnOff;
 int CapturedOnOff;
 int MoveListOnOff;
 int HelpOnOff;
+int CoordinatesOnOff;
 char info_string[64];
 
 namespace {

@@ -35,6 +35,7 @@ static const char* const help_lines[] = {
     "I \t hint: the computer suggests a move",
     "L \t list game",
     "M \t move list in the window toggle",
+    "N \t coordinates toggle",
     "O \t overhead view",
     "P \t set up a position from a FEN or 3d line",
     "Q \t quit",
@@ -191,6 +192,9 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'M': case 'm':
         MoveListOnOff = !MoveListOnOff;
+        break;
+    case 'N': case 'n':
+        ToggleCoordinates();
         break;
     case 'O': case 'o':
         Overhead();

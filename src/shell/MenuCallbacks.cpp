@@ -121,6 +121,8 @@ void DoViewMenu(int value)
         ToggleZeBlackView();
     else if (value == MENU_MOVELIST)
         MoveListOnOff = !MoveListOnOff;
+    else if (value == MENU_COORDINATES)
+        ToggleCoordinates();
     else
         Panic(false, "Unknown View Menu value");
     CreateMenus();

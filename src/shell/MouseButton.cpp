@@ -22,13 +22,13 @@ int* MouseSelectedMove()
 // A refused move is shown in the window under its own name. A move the
 // generator does not list has no name in the notation table; it is then
 // named by its squares (a board by its pins), so the user still sees why
-// nothing happened.
+// nothing happened. A click on a square the piece cannot reach is the
+// player's slip, not a fault of the program: only the refusal is printed.
 static void ShowRefusal(MOVE_T* m)
 {
-    const char* text = ShortDisambiguateMovestr(m);
+    const char* text = ListedMoveName(m);
     char fallback[32];
     if (!text) {
-        Panic(false, "MouseButton");
         POS_T* b = &state.position;
         bool board_move = AbIndex(m->piece_moving) >= 0;
         const char* from = board_move ? PinName(int(m->from)) : nullptr;
@@ -83,15 +83,26 @@ static void SelectWithNothingSelected(SQ_T picked)
         }
         return;
     }
+    const char* name = nullptr;
     switch (picked) {
-    case AB_QLW: printf("\nselected QL white"); break;
-    case AB_QLB: printf("\nselected QL black"); break;
-    case AB_KLW: printf("\nselected KL white"); break;
-    case AB_KLB: printf("\nselected KL black"); break;
+    case AB_QLW: name = "QL white"; break;
+    case AB_QLB: name = "QL black"; break;
+    case AB_KLW: name = "KL white"; break;
+    case AB_KLB: name = "KL black"; break;
     case NO_SQUARE: return;
     default: Panic(false, "why default?"); return;
     }
+    printf("\nselected %s", name);
     state.selected = picked;
+    // Its markers, or why there are none: a board that cannot move would
+    // otherwise stay selected without a word.
+    GenerateSpreadmap(b);
+    char why[128], message[200];
+    if (BoardStuckReason(b, int(picked), why, sizeof why)) {
+        snprintf(message, sizeof message, "%s has no move: %s", name, why);
+        printf("\n%s", message);
+        ShowMessage(message);
+    }
 }
 
 static void MoveSelectedBoard(SQ_T picked)
@@ -99,6 +110,8 @@ static void MoveSelectedBoard(SQ_T picked)
     POS_T* b = &state.position;
     SQ_T board = state.selected;
     mb_to = picked;
+    ResetSpreadmap();
+    board_pins_legal = 0;
     if (mb_to != board && NextToPlay(b) != state.vornak) {
         MOVE_T m;
         InitMove(&m, int(board), SQ_T(b->whereis_board[AbIndex(int(board))]), mb_to, NO_VALUE, 'T', 0);

@@ -25,6 +25,9 @@ extern int AxesOnOff;
 extern int CapturedOnOff;
 extern int MoveListOnOff;  // 1 = the move list is drawn
 extern int HelpOnOff;      // 1 = the help is drawn over the window
+extern int CoordinatesOnOff;  // 1 = file, rank, level and pin names beside the board
+// N and View > Coordinates: shows or hides them, and says which.
+void ToggleCoordinates();
 void PrintKeyHelp();       // the key list on the console
 extern char info_string[64];  // one-frame message under the move line
 // A message at the window's foot (why a move was refused, ...): shown for

@@ -647,6 +647,42 @@ TEST(StatusText, ABadClockModeIsReportedAndSwitchedOff)
     EXPECT_EQ(timers.timermode, TM_OFF);
 }
 
+// Both players' clocks whenever a clock is on, the side to move marked
+// while they run, and the shown clock's text left as it was.
+TEST(StatusText, BothClocksShowWhileAClockIsOn)
+{
+    TIMERMODE_E saved = timers.timermode;
+    NewGame(2);
+    timers.white_time = 3725;
+    timers.black_time = 59;
+    char white[32] = "", black[32] = "";
+    timers.timermode = TM_OFF;
+    EXPECT_FALSE(ComposeSideClocks(white, black, sizeof white));
+    EXPECT_STREQ(white, "");
+    for (TIMERMODE_E mode : {TM_ELAPSED, TM_WHITE, TM_BLACK}) {
+        timers.timermode = mode;
+        snprintf(timers.time_string, sizeof timers.time_string, "kept");
+        ASSERT_TRUE(ComposeSideClocks(white, black, sizeof white));
+        EXPECT_STREQ(white, "> White 1:02:05");
+        EXPECT_STREQ(black, "Black 0:00:59");
+        EXPECT_STREQ(timers.time_string, "kept");
+    }
+    state.position.move_num = 1;  // Black to move
+    ASSERT_TRUE(ComposeSideClocks(white, black, sizeof white));
+    EXPECT_STREQ(white, "White 1:02:05");
+    EXPECT_STREQ(black, "> Black 0:00:59");
+    timers.timermode = TM_STOPPED;
+    ASSERT_TRUE(ComposeSideClocks(white, black, sizeof white));
+    EXPECT_STREQ(black, "Black 0:00:59");
+    // A narrow buffer is cut, never overrun.
+    char tiny[8];
+    ComposeSideClocks(tiny, black, sizeof tiny);
+    EXPECT_STREQ(tiny, "White 1");
+    state.position.move_num = 0;
+    timers.timermode = saved;
+    timers.white_time = timers.black_time = 0;
+}
+
 // ---------------------------------------------------------------- mouse
 
 struct MouseTest : testing::Test {
@@ -695,7 +731,9 @@ TEST_F(MouseTest, ARefusedMoveIsShownAndChangesNothing)
     MouseLeftPress(Square("E2"), false);
     MouseLeftPress(Square("E5"), false);
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("\nPanic: MouseButton"), std::string::npos) << out;
+    // The player's slip is refused in words, never reported as a fault.
+    EXPECT_NE(out.find("\nrefused e2-e5: "), std::string::npos) << out;
+    EXPECT_EQ(out.find("Panic"), std::string::npos) << out;
     EXPECT_STREQ(info_string, "illegal move e2-e5\n");
     EXPECT_EQ(memcmp(before.board, state.position.board, sizeof before.board), 0);
     EXPECT_EQ(state.position.move_num, 0);
@@ -715,6 +753,8 @@ TEST_F(MouseTest, ARefusedBoardMoveIsShownForEveryBoard)
         EXPECT_EQ(state.position.move_num, 0);
         const char* from = PinName(ab_home[AbIndex(board)]);
         EXPECT_EQ(std::string(info_string), std::string("illegal move ") + from + "-QL3\n") << out;
+        EXPECT_NE(out.find(std::string("\nrefused ") + from + "-QL3: "), std::string::npos) << out;
+        EXPECT_EQ(out.find("Panic"), std::string::npos) << out;
     }
 }
 

@@ -346,10 +346,11 @@ TEST(Menus, TreeIsCreatedChildrenFirstInTheFixedOrder)
 
     const MENU_T& view = FindMenu(menus, &ViewMenu);
     EXPECT_EQ(Labels(view), (std::vector<std::string>{"Projection", "Axes", "Opacity", "Captured", "BlackView",
-                                                      "Reset View", "Move list"}));
+                                                      "Reset View", "Move list", "Coordinates"}));
     EXPECT_EQ(view.entries[4].value, MENU_ZEBLACKVIEW);
     EXPECT_EQ(view.entries[5].value, MENU_RESETVIEW);
     EXPECT_EQ(view.entries[6].value, MENU_MOVELIST);
+    EXPECT_EQ(view.entries[7].value, MENU_COORDINATES);
 
     const MENU_T& edit = FindMenu(menus, &EditMenu);
     EXPECT_EQ(Labels(edit), (std::vector<std::string>{"Add white ...", "Add black ...", "Remove piece",
@@ -487,6 +488,11 @@ TEST(Keys, SidesTogglesAndReports)
     EXPECT_EQ(AxesOnOff, !axes);
     EXPECT_EQ(CapturedOnOff, !captured);
     EXPECT_EQ(state.stipple, !stipple);
+
+    int coordinates = CoordinatesOnOff;
+    EXPECT_EQ(Press('N'), coordinates ? "\nCoordinates OFF" : "\nCoordinates ON");
+    EXPECT_EQ(Press('n'), coordinates ? "\nCoordinates ON" : "\nCoordinates OFF");
+    EXPECT_EQ(CoordinatesOnOff, coordinates);
 
     EXPECT_EQ(Press('?'), "\nVornak V2.98f\n\n");
     EXPECT_EQ(Press('n'), "\nDon't know what to do with keyboard hit: 'n' (0x6e)\n");

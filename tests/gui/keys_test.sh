@@ -114,12 +114,14 @@ save
 gui_key a c t t a c t t
 gui_expect_running
 
-# D steps the difficulty, E the verbose evaluation.
+# D steps the difficulty, E the verbose evaluation, N the coordinates.
 key_expect "difficulty : EASY" d
 key_expect "difficulty : MED" d
 key_expect "difficulty : HARD" d
 key_expect "Eval ON" e
 key_expect "Eval OFF" e
+key_expect "Coordinates ON" n
+key_expect "Coordinates OFF" n
 
 # The view keys, read back with G: V resets, the arrows turn, the page keys
 # zoom (Shift by 1.1, else 1.01), O looks from above, Z turns the plain

@@ -19,7 +19,7 @@
 # Entries per menu, and for each entry "sub:<menu>" or its value.
 declare -A MENU_SIZE=(
     [Main]=9 [Game]=11 [Vornak]=4 [Difficulty]=3 [TimeLimit]=5 [Undo]=5 [Pieces]=2 [Mode]=2
-    [Rules]=2 [Notation]=3 [Spread]=3 [View]=7 [Projection]=2 [Axes]=2 [Opacity]=2 [Captured]=2
+    [Rules]=2 [Notation]=3 [Spread]=3 [View]=8 [Projection]=2 [Axes]=2 [Opacity]=2 [Captured]=2
     [Edit]=6 [AddWhite]=6 [AddBlack]=6
 )
 declare -A MENU_ENTRY=(
@@ -34,7 +34,7 @@ declare -A MENU_ENTRY=(
     [Pieces:0]=0 [Pieces:1]=1 [Mode:0]=2 [Mode:1]=3 [Rules:0]=1 [Rules:1]=2
     [Notation:0]=0 [Notation:1]=1 [Notation:2]=2 [Spread:0]=0 [Spread:1]=1 [Spread:2]=2
     [View:0]=sub:Projection [View:1]=sub:Axes [View:2]=sub:Opacity [View:3]=sub:Captured
-    [View:4]=4 [View:5]=3 [View:6]=8
+    [View:4]=4 [View:5]=3 [View:6]=8 [View:7]=11
     [Projection:0]=0 [Projection:1]=1 [Axes:0]=0 [Axes:1]=1 [Opacity:0]=1 [Opacity:1]=0
     [Captured:0]=0 [Captured:1]=1
     [Edit:0]=sub:AddWhite [Edit:1]=sub:AddBlack [Edit:2]=1 [Edit:3]=3 [Edit:4]=4 [Edit:5]=2

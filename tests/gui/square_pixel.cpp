@@ -15,8 +15,13 @@
 //              (its own too); "none" when there is none
 //   edge SQ    "X Y": the middle of the square's left edge, just inside
 //   post AB    "X Y": a pixel on the post of board QLW, QLB, KLW or KLB
+//   frame AB   "X Y": a pixel on the rim of that board, nothing picked before it
+//   marker PIN "X Y": the middle of the marker of a pin (QL3), drawn while a
+//              board that may move there is selected
 //   text N     "X Y": the start of status line N (0 move, 1 banner, 2 status,
 //              3 clock) on its base line
+//   clock SIDE "X Y": the start of White's (0) or Black's (1) clock on its
+//              base line
 //   moves      the legal moves, one a line
 //   save       writes the game as "vornak.sav" in the working directory,
 //              with the view given, for the program to restore
@@ -107,10 +112,38 @@ double DistanceToSegment(const PIX_T& a, const PIX_T& b, double x, double y)
 
 const double MARGIN = 3.0;  // pixels kept clear of every edge
 
+// The projected outer edge of board `code` and the inner edge of its rim.
+bool FrameQuads(int code, PIX_T outer[4], PIX_T inner[4])
+{
+    int s = code - 100;
+    P3D_T c;
+    GetCoords(&state.position, s / 8, s % 8, &c);
+    const float w = BOARD_FRAME_WIDTH;
+    return Project(c.x, c.y, c.z, &outer[0]) && Project(c.x + 2, c.y, c.z, &outer[1]) &&
+           Project(c.x + 2, c.y + 2, c.z, &outer[2]) && Project(c.x, c.y + 2, c.z, &outer[3]) &&
+           Project(c.x + w, c.y + w, c.z, &inner[0]) && Project(c.x + 2 - w, c.y + w, c.z, &inner[1]) &&
+           Project(c.x + 2 - w, c.y + 2 - w, c.z, &inner[2]) && Project(c.x + w, c.y + 2 - w, c.z, &inner[3]);
+}
+
+// Whether a pixel lies on the rim of board `code`, with `margin` pixels to
+// spare inside (positive) or round it (negative).
+bool OnFrame(int code, double x, double y, double margin)
+{
+    PIX_T outer[4], inner[4];
+    if (!FrameQuads(code, outer, inner))
+        return false;
+    return InsideBy(outer, x, y) >= margin && InsideBy(inner, x, y) <= -margin;
+}
+
 // Whether a pixel would pick something drawn before the square or post of
 // drawing place `order` (square s is 2s, the post after it 2s + 1).
 bool EarlierDrawnThere(int order, double x, double y)
 {
+    // The boards' rims are drawn before every square and post.
+    if (state.dmode == 3)
+        for (AB_E code : ab_codes)
+            if (OnFrame(int(code), x, y, -MARGIN))
+                return true;
     for (int t = 0; t < 64 && 2 * t < order; t++) {
         PIX_T q[4];
         if (SquareQuad(SQ_T(t), q) && InsideBy(q, x, y) > -MARGIN)
@@ -382,6 +415,53 @@ void Post(int code, const char* name)
     printf("none\n");
 }
 
+void Frame(int code, const char* name)
+{
+    printf("frame %s ", name);
+    PIX_T outer[4], inner[4];
+    if (state.dmode == 3 && FrameQuads(code, outer, inner)) {
+        int s = code - 100;
+        P3D_T c;
+        GetCoords(&state.position, s / 8, s % 8, &c);
+        const float mid = BOARD_FRAME_WIDTH / 2;
+        // Along the middle of each side of the rim, clear of the rims drawn
+        // before it.
+        for (int side = 0; side < 4; side++)
+            for (float t = 0.3f; t <= 1.7f; t += 0.1f) {
+                float u = side < 2 ? t : (side == 2 ? mid : 2 - mid);
+                float v = side < 2 ? (side == 0 ? mid : 2 - mid) : t;
+                PIX_T p;
+                if (!Project(c.x + u, c.y + v, c.z, &p) || !OnFrame(code, p.x, p.y, 1.5))
+                    continue;
+                bool earlier = false;
+                for (AB_E other : ab_codes) {
+                    if (other == AB_E(code))
+                        break;
+                    earlier |= OnFrame(int(other), p.x, p.y, -MARGIN);
+                }
+                if (earlier)
+                    continue;
+                PrintPixel(p.x, p.y);
+                printf("\n");
+                return;
+            }
+    }
+    printf("none\n");
+}
+
+void Marker(int pin, const char* name)
+{
+    printf("marker %s ", name);
+    P3D_T at;
+    PIX_T p;
+    if (PinMarkerPlace(&state.position, pin, &at) && Project(at.x, at.y, at.z + 0.02f, &p)) {
+        PrintPixel(p.x, p.y);
+        printf("\n");
+    } else {
+        printf("none\n");
+    }
+}
+
 void Text(int line)
 {
     int x, y;
@@ -503,7 +583,12 @@ int main(int argc, char** argv)
             if (s < 0)
                 return Usage();
             q == "click" ? Click(SQ_T(s), argv[i]) : See(SQ_T(s), argv[i]);
-        } else if (q == "post" && i + 1 < argc) {
+        } else if (q == "marker" && i + 1 < argc) {
+            int pin = PinFromName(argv[++i]);
+            if (pin < 0)
+                return Usage();
+            Marker(pin, argv[i]);
+        } else if ((q == "post" || q == "frame") && i + 1 < argc) {
             static const char* const names[4] = {"QLW", "QLB", "KLW", "KLB"};
             std::string n = argv[++i];
             int code = -1;
@@ -512,9 +597,13 @@ int main(int argc, char** argv)
                     code = ab_codes[k];
             if (code < 0)
                 return Usage();
-            Post(code, names[AbIndex(code)]);
+            q == "post" ? Post(code, names[AbIndex(code)]) : Frame(code, names[AbIndex(code)]);
         } else if (q == "text" && i + 1 < argc) {
             Text(atoi(argv[++i]));
+        } else if (q == "clock" && i + 1 < argc) {
+            int side = atoi(argv[++i]), x, y;
+            SideClockPixel(side, &x, &y);
+            printf("clock %d %d %d\n", side, x, y);
         } else {
             return Usage();
         }

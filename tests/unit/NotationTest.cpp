@@ -334,6 +334,9 @@ TEST(MoveTable, RefusesWhatItCannotName)
     InitMove(&absent, W_QUEEN, D1, D5, NO_VALUE, '-', 0);
     std::string out = rt::Console([&] { EXPECT_EQ(ShortDisambiguateMovestr(&absent), nullptr); });
     EXPECT_EQ(out, "\nPanic: ShortMovestr move fail");
+    // The quiet look-up, for a player's try: no name and no word.
+    out = rt::Console([&] { EXPECT_EQ(ListedMoveName(&absent), nullptr); });
+    EXPECT_EQ(out, "");
     MOVE_T empty_square;
     InitMove(&empty_square, W_KNIGHT, D4, E6, NO_VALUE, '-', 0);
     char buf[32];
@@ -343,6 +346,7 @@ TEST(MoveTable, RefusesWhatItCannotName)
     MOVE_T e4;
     InitMove(&e4, W_PAWN, E2, E4, NO_VALUE, '-', 1);
     EXPECT_STREQ(ShortDisambiguateMovestr(&e4), "e4+");
+    EXPECT_STREQ(ListedMoveName(&e4), "e4+");
     EXPECT_STREQ(ShortMovestr(b, &e4, buf), "e4+");
 }
 

@@ -80,4 +80,28 @@ TEST(RefusalReason, AttackBoardsNameTheRule)
     state.rules = RULES_TDCL;
 }
 
+// Selecting a board that cannot move says why; one that can says nothing.
+TEST(RefusalReason, StuckBoardSaysWhy)
+{
+    state.dmode = 3;
+    auto start = mt::Load(mt::kStart3d);
+    ASSERT_TRUE(start);
+    char why[128] = "untouched";
+    EXPECT_TRUE(BoardStuckReason(start.get(), AB_KLW, why, sizeof why));
+    EXPECT_STREQ(why, "an attack board carrying more than one piece may not move");
+    EXPECT_TRUE(BoardStuckReason(start.get(), AB_QLB, why, sizeof why));
+    EXPECT_STREQ(why, "it is White's turn");
+
+    auto pawn = mt::Load(
+        "3d .P....pr/......pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w - - 0 1 "
+        "QL3,QL6,KL1,KL6 wbwb",
+        RULES_TDCL);
+    ASSERT_TRUE(pawn);
+    snprintf(why, sizeof why, "untouched");
+    EXPECT_FALSE(BoardStuckReason(pawn.get(), AB_QLW, why, sizeof why));
+    EXPECT_STREQ(why, "untouched");
+    EXPECT_TRUE(BoardStuckReason(pawn.get(), A1, why, sizeof why));
+    EXPECT_STREQ(why, "there is no such attack board");
+}
+
 }  // namespace
