@@ -21,6 +21,8 @@ const std::vector<std::string>& HelpOverlayLines()
         "I hint    M move list    U undo    F7 / F8 review back / forward",
         "B / W computer plays Black / White    F9 autoplay    F10 full stop",
         "D difficulty    T clock    S / R save / restore    L list the game",
+        "  (a name ending in .pgn or .tdr saves or reads a game as text)",
+        "P set up a position from a FEN or 3d line    Y print the position",
         "F2 / F3 new plain / tri-dimensional game    Q or Esc quit",
         "Arrows turn    Page Up / Down zoom    O from above    V reset view",
         "N coordinates: files, ranks, levels and pins",

@@ -495,7 +495,7 @@ TEST(Keys, SidesTogglesAndReports)
     EXPECT_EQ(CoordinatesOnOff, coordinates);
 
     EXPECT_EQ(Press('?'), "\nVornak V2.98f\n\n");
-    EXPECT_EQ(Press('n'), "\nDon't know what to do with keyboard hit: 'n' (0x6e)\n");
+    EXPECT_EQ(Press('f'), "\nDon't know what to do with keyboard hit: 'f' (0x66)\n");
 }
 
 TEST(Keys, BuildStampEndsWithATwoDigitYear)

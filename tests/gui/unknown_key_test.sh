@@ -6,8 +6,8 @@ VORNAK=$1
 gui_begin
 gui_start_ready "$VORNAK"
 
-gui_key n
-gui_wait_output $'\nDon\'t know what to do with keyboard hit: \'n\' (0x6e)\n'
+gui_key f
+gui_wait_output $'\nDon\'t know what to do with keyboard hit: \'f\' (0x66)\n'
 # Still answering keys afterwards.
 gui_key g
 gui_wait_output $'\nW xang=300 yang=0 scale=1.6'
