@@ -7,6 +7,7 @@
 #include "movegen/movegen.h"
 #include "record/record.h"
 #include "search/search.h"
+#include "EngineGame.h"
 #include "ToolArgs.h"
 
 #include <chrono>
@@ -22,42 +23,12 @@ std::chrono::steady_clock::time_point started;
 
 double Seconds() { return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(); }
 
-// The principal variation as the table remembers it.
-std::string PrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
-{
-    if (IsZeroMove(first))
-        return "";
-    std::string pv = CoordinateMove(first);
-    POS_T pos = *root;
-    MOVE_T m = *first;
-    for (int i = 1; i < max_len; i++) {
-        POS_T next;
-        MOVE_T made = m;
-        if (!DoMove(&next, &pos, &made))
-            break;
-        pos = next;
-        pos.oldb = nullptr;
-        HASHENTRY_T* e = hash_c.FetchHash(&pos);
-        MOVE_T want;
-        if (!e || !HashEntryMove(&pos, e, &want))
-            break;
-        std::vector<MOVE_T> legal;
-        LegalChoices(&pos, &legal);
-        const MOVE_T* listed = ListedMove(legal.data(), (int)legal.size(), &want);
-        if (!listed)
-            break;
-        m = *listed;
-        pv += " " + CoordinateMove(&m);
-    }
-    return pv;
-}
-
 void ShowIteration(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move)
 {
     long nodes = search.nodes + search.quiesce_nodes;
     double s = Seconds();
     printf("depth %d score %s cp %d nodes %ld nps %.0f pv %s\n", depth, EvalStr(v), v / 100, nodes,
-           nodes / (s > 0 ? s : 1e-9), PrincipalVariation(root, move, depth).c_str());
+           nodes / (s > 0 ? s : 1e-9), EnginePrincipalVariation(root, move, depth).c_str());
 }
 
 bool Prepare(const std::string& text, POS_T* b)

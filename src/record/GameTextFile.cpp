@@ -22,20 +22,6 @@ bool EndsWith(const char* name, const char* extension)
     return n > e && strcasecmp(name + n - e, extension) == 0;
 }
 
-bool WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t w = write(fd, text.data() + done, text.size() - done);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        done += (size_t)w;
-    }
-    return true;
-}
-
 }  // namespace
 
 GAME_FILE_E GameFileKind(const char* name)
@@ -51,17 +37,9 @@ bool ReadGameText(const char* path, std::string* text, std::string* why)
 {
     // Opened as a save is, so that a pipe named by mistake cannot hang the
     // window.
-    int fd = OpenSaveFileForReading(path);
-    if (fd < 0) {
-        *why = strerror(errno);
+    int fd = OpenRegularFileForReading(path, why);
+    if (fd < 0)
         return false;
-    }
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        *why = "not a regular file";
-        return false;
-    }
     FILE* f = fdopen(fd, "rb");
     if (!f) {
         *why = strerror(errno);
@@ -118,7 +96,7 @@ bool WriteGameText(const char* name, const std::string& text, std::string* why)
         *why = strerror(errno);
         return false;
     }
-    bool ok = WriteAll(fd, text) && SyncSaveFile(fd);
+    bool ok = WriteAllBytes(fd, text.data(), text.size()) && SyncSaveFile(fd);
     ok = close(fd) == 0 && ok;
     ok = ok && ReplaceSaveFile(temp.c_str(), name);
     if (!ok) {

@@ -311,23 +311,18 @@ bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves,
         *err = "more moves than a game record holds (" + std::to_string(MAX_GAME_PLIES) + " plies)";
         return false;
     }
-    std::unique_ptr<POS_T> pos(new POS_T(*start));
-    std::unique_ptr<POS_T> next(new POS_T());
+    GAME_WALK_T walk(start);
     for (size_t k = 0; k < g.moves.size(); k++) {
         MOVE_T m;
         std::string why;
-        if (!ParseSanMove(pos.get(), g.moves[k], &m, &why)) {
+        if (!ParseSanMove(walk.pos.get(), g.moves[k], &m, &why)) {
             *err = "move " + MoveLabel((int)k, start->move_num, g.moves[k]) + ": " + why;
             return false;
         }
-        MOVE_T made = m;
-        if (!DoMove(next.get(), pos.get(), &made)) {
+        if (!walk.Make(m)) {
             *err = "move " + MoveLabel((int)k, start->move_num, g.moves[k]) + ": cannot be made";
             return false;
         }
-        *pos = *next;
-        pos->oldb = nullptr;
-        pos->flags &= ~FLAG_PROMOTED;
         moves->push_back(m);
     }
     return true;
@@ -347,23 +342,18 @@ bool PgnGameFromMoves(POS_T* start, const std::vector<MOVE_T>& moves, PGN_GAME_T
         g->SetTag("FEN", FormatPosition(start, 2));
     }
     KEY_HISTORY_GUARD_T history;
-    std::unique_ptr<POS_T> pos(new POS_T(*start));
-    std::unique_ptr<POS_T> next(new POS_T());
+    GAME_WALK_T walk(start);
     for (size_t k = 0; k < moves.size(); k++) {
         MOVE_T m = moves[k];
-        std::string san = SanMove(pos.get(), &m);
+        std::string san = SanMove(walk.pos.get(), &m);
         if (san.empty()) {
             *err = "move " + MoveLabel((int)k, start->move_num, CoordinateMove(&m)) + " is not legal";
             return false;
         }
-        MOVE_T made = m;
-        if (!DoMove(next.get(), pos.get(), &made)) {
+        if (!walk.Make(m)) {
             *err = "move " + MoveLabel((int)k, start->move_num, san) + " cannot be made";
             return false;
         }
-        *pos = *next;
-        pos->oldb = nullptr;
-        pos->flags &= ~FLAG_PROMOTED;
         g->moves.push_back(san);
     }
     return true;
@@ -411,21 +401,17 @@ std::string FormatPgn(const PGN_GAME_T& g)
     return out;
 }
 
-bool PgnGameOfState(PGN_GAME_T* g, std::string* err)
+bool StateGameStart(int dmode, const char* other_kind, PGN_GAME_T* g, POS_T* start, std::string* err)
 {
-    if (state.dmode != 2) {
-        *err = "PGN holds the plain game only";
+    if (state.dmode != dmode) {
+        *err = other_kind;
         return false;
     }
     *g = PGN_GAME_T();
-    std::unique_ptr<POS_T> start(new POS_T());
-    if (!BuildStartPosition(start.get(), &state)) {
+    if (!BuildStartPosition(start, &state)) {
         *err = "the game's start position cannot be built";
         return false;
     }
-    std::vector<MOVE_T> moves;
-    for (int k = GameStartPly(); k < state.position.move_num && k < MAX_GAME_PLIES; k++)
-        moves.push_back(state.game_record[k]);
     // The game's end: the result it was saved with, else what the position says.
     int winner = state.position.winner;
     if (!winner) {
@@ -433,6 +419,17 @@ bool PgnGameOfState(PGN_GAME_T* g, std::string* err)
         winner = GameResult(&state.position, &why);
     }
     g->result = winner == 1 ? "1-0" : winner == -1 ? "0-1" : winner == 2 ? "1/2-1/2" : "*";
+    return true;
+}
+
+bool PgnGameOfState(PGN_GAME_T* g, std::string* err)
+{
+    std::unique_ptr<POS_T> start(new POS_T());
+    if (!StateGameStart(2, "PGN holds the plain game only", g, start.get(), err))
+        return false;
+    std::vector<MOVE_T> moves;
+    for (int k = GameStartPly(); k < state.position.move_num && k < MAX_GAME_PLIES; k++)
+        moves.push_back(state.game_record[k]);
     g->SetTag("Event", "Vornak game");
     g->SetTag("Result", g->result);
     return PgnGameFromMoves(start.get(), moves, g, err);

@@ -246,17 +246,9 @@ bool RestoreFromBuffer(const uint8_t* data, size_t n, SAVE_LAYOUT_E* layout, std
 
 bool ReadSaveFile(const char* path, std::vector<uint8_t>* bytes, std::string* why)
 {
-    int fd = OpenSaveFileForReading(path);
-    if (fd < 0) {
-        *why = strerror(errno);
+    int fd = OpenRegularFileForReading(path, why);
+    if (fd < 0)
         return false;
-    }
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        *why = "not a regular file";
-        return false;
-    }
     // One byte more than the largest layout tells a longer file from it.
     bytes->assign(OLD_SAVE_SIZE + 1, 0);
     size_t got = 0;

@@ -7,6 +7,7 @@
 #include "record/savefile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,4 +70,35 @@ int OpenSaveFileForReading(const char* path)
     // Without blocking: a name may be a pipe with no writer.
     return open(path, O_RDONLY | O_NONBLOCK);
 #endif
+}
+
+int OpenRegularFileForReading(const char* path, std::string* why)
+{
+    int fd = OpenSaveFileForReading(path);
+    if (fd < 0) {
+        *why = strerror(errno);
+        return -1;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        *why = "not a regular file";
+        return -1;
+    }
+    return fd;
+}
+
+bool WriteAllBytes(int fd, const void* data, size_t n)
+{
+    const char* bytes = static_cast<const char*>(data);
+    size_t done = 0;
+    while (done < n) {
+        ssize_t w = write(fd, bytes + done, n - done);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        done += (size_t)w;
+    }
+    return true;
 }

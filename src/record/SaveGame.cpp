@@ -15,20 +15,6 @@ char gamefilename[260] = "vornak.sav";
 
 namespace {
 
-bool WriteAll(int fd, const uint8_t* data, size_t n)
-{
-    size_t done = 0;
-    while (done < n) {
-        ssize_t w = write(fd, data + done, n - done);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        done += (size_t)w;
-    }
-    return true;
-}
-
 // The game is safe in the file, which the next save suggests.
 bool Saved(const char* name)
 {
@@ -88,7 +74,7 @@ bool SaveGame(int oldway)
         return false;
     }
     ConsolePrint("\nSaving %s ...", name);
-    bool ok = WriteAll(fd, image.data(), image.size()) && SyncSaveFile(fd);
+    bool ok = WriteAllBytes(fd, image.data(), image.size()) && SyncSaveFile(fd);
     ok = close(fd) == 0 && ok;
     ok = ok && ReplaceSaveFile(temp.c_str(), name);
     if (!ok) {

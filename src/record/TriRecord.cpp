@@ -69,22 +69,9 @@ bool ParseTriMoveText(POS_T* b, const std::string& text, MOVE_T* out)
 
 bool TriRecordOfState(PGN_GAME_T* g, std::string* err)
 {
-    if (state.dmode != 3) {
-        *err = "the record is of the tri-dimensional game; the plain game has PGN";
-        return false;
-    }
-    *g = PGN_GAME_T();
     std::unique_ptr<POS_T> start(new POS_T());
-    if (!BuildStartPosition(start.get(), &state)) {
-        *err = "the game's start position cannot be built";
+    if (!StateGameStart(3, "the record is of the tri-dimensional game; the plain game has PGN", g, start.get(), err))
         return false;
-    }
-    int winner = state.position.winner;
-    if (!winner) {
-        const char* why = "";
-        winner = GameResult(&state.position, &why);
-    }
-    g->result = winner == 1 ? "1-0" : winner == -1 ? "0-1" : winner == 2 ? "1/2-1/2" : "*";
     for (const char* name : {"Event", "Site", "Date", "Round", "White", "Black", "Result"})
         g->SetTag(name, !strcmp(name, "Event") ? "Vornak game" : !strcmp(name, "Date") ? "????.??.??"
                         : !strcmp(name, "Result") ? g->result : "?");
@@ -99,24 +86,19 @@ bool TriRecordOfState(PGN_GAME_T* g, std::string* err)
     }
     g->start_ply = start->move_num;
     KEY_HISTORY_GUARD_T history;
-    std::unique_ptr<POS_T> pos(new POS_T(*start));
-    std::unique_ptr<POS_T> next(new POS_T());
+    GAME_WALK_T walk(start.get());
     for (int k = start->move_num; k < state.position.move_num && k < MAX_GAME_PLIES; k++) {
         MOVE_T m = state.game_record[k];
         std::string text = TriMoveText(&m);
         MOVE_T legal;
-        if (!ParseTriMoveText(pos.get(), text, &legal)) {
+        if (!ParseTriMoveText(walk.pos.get(), text, &legal)) {
             *err = "move " + MoveLabel(k - start->move_num, start->move_num, text) + " is not legal";
             return false;
         }
-        MOVE_T made = legal;
-        if (!DoMove(next.get(), pos.get(), &made)) {
+        if (!walk.Make(legal)) {
             *err = "move " + MoveLabel(k - start->move_num, start->move_num, text) + " cannot be made";
             return false;
         }
-        *pos = *next;
-        pos->oldb = nullptr;
-        pos->flags &= ~FLAG_PROMOTED;
         g->moves.push_back(text);
         g->notes.push_back(GameListGet(k + 1));
     }
@@ -161,22 +143,17 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
         *err = "more moves than a game record holds (" + std::to_string(MAX_GAME_PLIES) + " plies)";
         return false;
     }
-    std::unique_ptr<POS_T> pos(new POS_T(*start));
-    std::unique_ptr<POS_T> next(new POS_T());
+    GAME_WALK_T walk(start);
     for (size_t k = 0; k < g.moves.size(); k++) {
         MOVE_T m;
-        if (!ParseTriMoveText(pos.get(), g.moves[k], &m)) {
+        if (!ParseTriMoveText(walk.pos.get(), g.moves[k], &m)) {
             *err = "move " + MoveLabel((int)k, start->move_num, g.moves[k]) + ": no legal move fits";
             return false;
         }
-        MOVE_T made = m;
-        if (!DoMove(next.get(), pos.get(), &made)) {
+        if (!walk.Make(m)) {
             *err = "move " + MoveLabel((int)k, start->move_num, g.moves[k]) + ": cannot be made";
             return false;
         }
-        *pos = *next;
-        pos->oldb = nullptr;
-        pos->flags &= ~FLAG_PROMOTED;
         moves->push_back(m);
     }
     return true;

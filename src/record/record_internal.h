@@ -97,3 +97,24 @@ struct KEY_HISTORY_GUARD_T {
     KEY_HISTORY_GUARD_T(const KEY_HISTORY_GUARD_T&) = delete;
     KEY_HISTORY_GUARD_T& operator=(const KEY_HISTORY_GUARD_T&) = delete;
 };
+
+// A game's moves made one after another from its start, on positions of its
+// own; Make answers false for a move that cannot be made.
+struct GAME_WALK_T {
+    std::unique_ptr<POS_T> pos, next;
+    explicit GAME_WALK_T(const POS_T* start) : pos(new POS_T(*start)), next(new POS_T()) {}
+    bool Make(const MOVE_T& m)
+    {
+        MOVE_T made = m;
+        if (!DoMove(next.get(), pos.get(), &made))
+            return false;
+        *pos = *next;
+        pos->oldb = nullptr;
+        pos->flags &= ~FLAG_PROMOTED;
+        return true;
+    }
+};
+
+// Empties g and gives it the game in progress's start position and result;
+// false, with the reason, when the game in progress is not of kind dmode.
+bool StateGameStart(int dmode, const char* other_kind, PGN_GAME_T* g, POS_T* start, std::string* err);

@@ -95,6 +95,10 @@ int CreateSaveTemp(const char* name, std::string* temp);
 bool SyncSaveFile(int fd);
 bool ReplaceSaveFile(const char* temp, const char* name);
 int OpenSaveFileForReading(const char* path);
+// The same for a regular file only; -1 with the reason otherwise.
+int OpenRegularFileForReading(const char* path, std::string* why);
+// Writes all n bytes, again after a signal; false on an error.
+bool WriteAllBytes(int fd, const void* data, size_t n);
 // Writes an image to `name` through a temporary beside it, printing
 // nothing; false with the reason.
 bool WriteSaveImage(const char* name, const std::vector<uint8_t>& image, std::string* why);
