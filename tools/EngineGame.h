@@ -71,6 +71,23 @@ inline bool EnginePlayText(ENGINE_GAME_T* g, const std::string& text)
     return ParseCoordinateMove(g->pos.get(), text, &m) && EnginePlay(g, &m);
 }
 
+// A protocol line's first word (ended by any blank, a carriage return too)
+// and the rest after it, spaces before the rest dropped.
+inline void SplitCommand(const std::string& line, std::string* cmd, std::string* rest)
+{
+    const char* const blank = " \t\r\n";
+    size_t start = line.find_first_not_of(blank);
+    if (start == std::string::npos) {
+        cmd->clear();
+        rest->clear();
+        return;
+    }
+    size_t end = line.find_first_of(blank, start);
+    *cmd = line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    size_t after = end == std::string::npos ? std::string::npos : line.find_first_not_of(' ', end + 1);
+    *rest = after == std::string::npos ? "" : line.substr(after);
+}
+
 // The principal variation as the table remembers it, from the first move.
 inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
 {

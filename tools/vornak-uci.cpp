@@ -218,12 +218,8 @@ void SetOption(const std::string& rest)
 // One command; false to quit.
 bool Command(const std::string& line)
 {
-    std::istringstream in(line);
-    std::string cmd;
-    in >> cmd;
-    std::string rest;
-    std::getline(in, rest);
-    rest.erase(0, std::min(rest.find_first_not_of(' '), rest.size()));
+    std::string cmd, rest;
+    SplitCommand(line, &cmd, &rest);
     std::istringstream args(rest);
 
     if (cmd == "uci") {

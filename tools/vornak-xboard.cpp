@@ -220,13 +220,8 @@ bool LooksLikeMove(const std::string& w)
 // One command; false to quit.
 bool Command(const std::string& line)
 {
-    std::istringstream in(line);
-    std::string cmd;
-    in >> cmd;
-    std::string rest;
-    std::getline(in, rest);
-    size_t first = rest.find_first_not_of(' ');
-    rest = first == std::string::npos ? "" : rest.substr(first);
+    std::string cmd, rest;
+    SplitCommand(line, &cmd, &rest);
 
     if (cmd.empty() || cmd == "xboard" || cmd == "accepted" || cmd == "rejected" || cmd == "random" ||
         cmd == "hard" || cmd == "easy" || cmd == "post" || cmd == "nopost" || cmd == "computer" ||

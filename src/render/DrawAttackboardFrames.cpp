@@ -18,17 +18,22 @@ void DrawAttackboardFrames(bool select)
             glLoadName(GLuint(s / 8));
             glPushName(GLuint(code));
         }
-        const float w = BOARD_FRAME_WIDTH, z = c.z + 0.006f;
-        const float bars[4][4] = {{0, 0, 2, w}, {0, 2 - w, 2, 2}, {0, w, w, 2 - w}, {2 - w, w, 2, 2 - w}};
-        glBegin(GL_QUADS);
-        for (const auto& r : bars) {
-            glVertex3f(c.x + r[0], c.y + r[1], z);
-            glVertex3f(c.x + r[2], c.y + r[1], z);
-            glVertex3f(c.x + r[2], c.y + r[3], z);
-            glVertex3f(c.x + r[0], c.y + r[3], z);
-        }
-        glEnd();
+        DrawFrameBars(c.x, c.y, c.z + 0.006f, 2, BOARD_FRAME_WIDTH);
         if (select)
             glPopName();
     }
+}
+
+void DrawFrameBars(float x, float y, float z, float size, float width)
+{
+    const float s = size, w = width;
+    const float bars[4][4] = {{0, 0, s, w}, {0, s - w, s, s}, {0, w, w, s - w}, {s - w, w, s, s - w}};
+    glBegin(GL_QUADS);
+    for (const auto& r : bars) {
+        glVertex3f(x + r[0], y + r[1], z);
+        glVertex3f(x + r[2], y + r[1], z);
+        glVertex3f(x + r[2], y + r[3], z);
+        glVertex3f(x + r[0], y + r[3], z);
+    }
+    glEnd();
 }

@@ -25,16 +25,7 @@ static void FrameSquare(POS_T* b, SQ_T s)
 {
     P3D_T c;
     GetCoords(b, int(XPOS(s)), int(YPOS(s)), &c);
-    const float w = 0.07f, z = c.z + 0.004f;
-    glBegin(GL_QUADS);
-    const float bars[4][4] = {{0, 0, 1, w}, {0, 1 - w, 1, 1}, {0, w, w, 1 - w}, {1 - w, w, 1, 1 - w}};
-    for (const auto& r : bars) {
-        glVertex3f(c.x + r[0], c.y + r[1], z);
-        glVertex3f(c.x + r[2], c.y + r[1], z);
-        glVertex3f(c.x + r[2], c.y + r[3], z);
-        glVertex3f(c.x + r[0], c.y + r[3], z);
-    }
-    glEnd();
+    DrawFrameBars(c.x, c.y, c.z + 0.004f, 1, 0.07f);
 }
 
 static void MarkMove(POS_T* b, const MOVE_T& m, const GLfloat* color)

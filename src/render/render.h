@@ -63,6 +63,9 @@ void DrawBoard(GLenum mode);  // GL_RENDER or GL_SELECT
 // boards; `select` names them for picking.
 void DrawAttackboardPins(SQ_T selected, bool select);
 void DrawAttackboardFrames(bool select);
+// A square frame `size` across with bars `width` wide, its corner at (x, y),
+// flat at height z (a board's rim, a marked square).
+void DrawFrameBars(float x, float y, float z, float size, float width);
 // The outer corner of a pin's level, where its marker stands; false for no pin.
 bool PinMarkerPlace(POS_T* b, int pin, P3D_T* at);
 const float PIN_MARKER_RADIUS = 0.42f, BOARD_FRAME_WIDTH = 0.2f;
