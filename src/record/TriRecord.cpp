@@ -139,10 +139,8 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
         *err = std::string("the Position tag: ") + why;
         return false;
     }
-    if (start->move_num + g.moves.size() > (size_t)MAX_GAME_PLIES) {
-        *err = "more moves than a game record holds (" + std::to_string(MAX_GAME_PLIES) + " plies)";
+    if (!GAME_WALK_T::Fits(start, g.moves.size(), err))
         return false;
-    }
     GAME_WALK_T walk(start);
     for (size_t k = 0; k < g.moves.size(); k++) {
         MOVE_T m;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 // The disambiguation the move text starts with (a file, a rank, a level or a
 // pin name); set by the move table while it writes its texts, empty otherwise.
@@ -103,6 +104,14 @@ struct KEY_HISTORY_GUARD_T {
 struct GAME_WALK_T {
     std::unique_ptr<POS_T> pos, next;
     explicit GAME_WALK_T(const POS_T* start) : pos(new POS_T(*start)), next(new POS_T()) {}
+    // Whether n moves from start fit in a game record; the reason otherwise.
+    static bool Fits(const POS_T* start, size_t n, std::string* err)
+    {
+        if (start->move_num + n <= (size_t)MAX_GAME_PLIES)
+            return true;
+        *err = "more moves than a game record holds (" + std::to_string(MAX_GAME_PLIES) + " plies)";
+        return false;
+    }
     bool Make(const MOVE_T& m)
     {
         MOVE_T made = m;

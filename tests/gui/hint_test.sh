@@ -8,28 +8,6 @@ source "$(dirname "$0")/menu_lib.sh"
 VORNAK=$1
 board_setup "$2"
 
-# The squares framed in a colour in the image, sorted.
-framed_squares()
-{
-    local image=$1 frame=$2 queries=() f r out format="" names=() name x y colors c i=0
-    for f in a b c d e f g h; do
-        for r in 1 2 3 4 5 6 7 8; do
-            queries+=(edge "$f$r")
-        done
-    done
-    out=$("$BOARD_HELPER" $BOARD_MODE $BOARD_VIEW "${BOARD_MOVES[@]}" "${queries[@]}" 2>&1) || gui_fail "edge: $out"
-    gui_window_origin
-    while read -r _ name x y; do
-        [ "$x" = none ] && continue
-        names+=("$name")
-        format+="%[hex:p{$((GUI_WX + x)),$((GUI_WY + y))}],%[hex:p{$((GUI_WX + x)),$((GUI_WY + y + 1))}] "
-    done < <(grep '^edge ' <<<"$out")
-    colors=$(/usr/bin/convert "$image" -format "$format" info:) || gui_fail "cannot read $image"
-    for c in $colors; do
-        [[ "$c" == *${frame#\#}* ]] && echo "${names[$i]}"
-        i=$((i + 1))
-    done | sort
-}
 
 # Asks for a hint with the keys or menu path given; checks the marks.
 expect_hint()

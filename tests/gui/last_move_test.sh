@@ -10,28 +10,6 @@ VORNAK=$1
 board_setup "$2"
 FRAME='#3399FF'
 
-# The squares framed in the image, sorted.
-framed_squares()
-{
-    local image=$1 queries=() f r out format="" names=() name x y colors c i=0
-    for f in a b c d e f g h; do
-        for r in 1 2 3 4 5 6 7 8; do
-            queries+=(edge "$f$r")
-        done
-    done
-    out=$("$BOARD_HELPER" $BOARD_MODE $BOARD_VIEW "${BOARD_MOVES[@]}" "${queries[@]}" 2>&1) || gui_fail "edge: $out"
-    gui_window_origin
-    while read -r _ name x y; do
-        [ "$x" = none ] && continue
-        names+=("$name")
-        format+="%[hex:p{$((GUI_WX + x)),$((GUI_WY + y))}],%[hex:p{$((GUI_WX + x)),$((GUI_WY + y + 1))}] "
-    done < <(grep '^edge ' <<<"$out")
-    colors=$(/usr/bin/convert "$image" -format "$format" info:) || gui_fail "cannot read $image"
-    for c in $colors; do
-        [[ "$c" == *${FRAME#\#}* ]] && echo "${names[$i]}"
-        i=$((i + 1))
-    done | sort
-}
 
 gui_begin
 board_start_plain_game "$VORNAK"
@@ -41,8 +19,8 @@ board_view
 key_expect "difficulty : EASY" d
 board_move e2e4
 gui_screenshot "$GUI_TMP/white.png"
-[ "$(framed_squares "$GUI_TMP/white.png" | paste -sd' ')" = "e2 e4" ] \
-    || gui_fail "after e2e4 the frames are on: $(framed_squares "$GUI_TMP/white.png" | paste -sd' ')"
+[ "$(framed_squares "$GUI_TMP/white.png" "$FRAME" | paste -sd' ')" = "e2 e4" ] \
+    || gui_fail "after e2e4 the frames are on: $(framed_squares "$GUI_TMP/white.png" "$FRAME" | paste -sd' ')"
 
 # The computer answers for Black.
 key_expect "Vornak playing Black" b
@@ -56,7 +34,7 @@ to=$(grep -oE '[a-h][1-8]' <<<"$answer" | tail -n1)
 for attempt in 1 2 3 4 5 6; do
     sleep 0.5
     gui_screenshot "$GUI_TMP/black.png"
-    framed=$(framed_squares "$GUI_TMP/black.png")
+    framed=$(framed_squares "$GUI_TMP/black.png" "$FRAME")
     [ "$(grep -c . <<<"$framed")" -eq 2 ] && grep -qx "$to" <<<"$framed" && break
 done
 [ "$(grep -c . <<<"$framed")" -eq 2 ] || gui_fail "after '$answer' the frames are on: $(echo $framed)"

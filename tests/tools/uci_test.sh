@@ -7,36 +7,8 @@ set -u
 ENGINE=${1:?usage: uci_test.sh path/to/vornak-uci}
 failures=0
 
-# Runs the engine on the script given as arguments ("sleep N" waits), with
-# the standard error joined to the standard output, as GUIs run engines.
-run() {
-    local line
-    for line in "$@"; do
-        case "$line" in
-            sleep\ *) sleep "${line#sleep }" ;;
-            *) printf '%s\n' "$line" ;;
-        esac
-    done | timeout 60 "$ENGINE" 2>&1
-}
-
-fail() {
-    echo "FAIL $1"
-    sed 's/^/    /' <<<"$2"
-    failures=$((failures + 1))
-}
-
-expect() {  # expect NAME OUTPUT REGEX...
-    local name=$1 out=$2
-    shift 2
-    local re
-    for re in "$@"; do
-        if ! grep -Eq -- "$re" <<<"$out"; then
-            fail "$name: no line matches /$re/ in:" "$out"
-            return
-        fi
-    done
-    echo "ok   $name"
-}
+JOIN_STDERR=1
+source "$(dirname "$0")/engine_lib.sh"
 
 protocol='^(id (name|author) |option name |uciok$|readyok$|bestmove ([a-h][1-8][a-h][1-8][qrbn]?|0000)$|info )'
 clean() {  # clean NAME OUTPUT: every line a UCI line

@@ -7,32 +7,8 @@ set -u
 ENGINE=${1:?usage: xboard_test.sh path/to/vornak-xboard}
 failures=0
 
-# Runs the engine on the script given as arguments; "sleep N" lines wait
-# (the engine stops a search when a later command ends the game).
-run() {
-    local line
-    for line in "$@"; do
-        case "$line" in
-            sleep\ *) sleep "${line#sleep }" ;;
-            *) printf '%s\n' "$line" ;;
-        esac
-    done | timeout 60 "$ENGINE" 2>/dev/null
-}
-
-expect() {  # expect NAME OUTPUT REGEX...
-    local name=$1 out=$2
-    shift 2
-    local re
-    for re in "$@"; do
-        if ! grep -Eq -- "$re" <<<"$out"; then
-            echo "FAIL $name: no line matches /$re/ in:"
-            sed 's/^/    /' <<<"$out"
-            failures=$((failures + 1))
-            return
-        fi
-    done
-    echo "ok   $name"
-}
+# The engine stops a search when a later command ends the game.
+source "$(dirname "$0")/engine_lib.sh"
 
 refute() {  # refute NAME OUTPUT REGEX
     if grep -Eq -- "$3" <<<"$2"; then

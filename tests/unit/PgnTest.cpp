@@ -17,7 +17,9 @@ namespace {
 
 using rt::NewGame;
 using rt::NewGameFrom;
+using rt::Board;
 using rt::PlayAll;
+using rt::RecordedMoves;
 
 struct GAME_CASE_T {
     const char* start;  // null for the standard start
@@ -38,16 +40,6 @@ const GAME_CASE_T kGames[] = {
     {"4k3/8/8/8/8/8/4P3/4K3 b - - 0 10", {"e8d7", "e2e4", "d7e6"}, {"10... Kd7 11. e4 Ke6 *"}},
 };
 
-// The moves of the game in progress, in coordinates.
-std::vector<std::string> RecordedMoves()
-{
-    std::vector<std::string> out;
-    for (int k = GameStartPly(); k < state.position.move_num; k++)
-        out.push_back(CoordinateMove(&state.game_record[k]));
-    return out;
-}
-
-std::string Board() { return FormatPosition(&state.position, state.dmode); }
 
 void StartCase(const GAME_CASE_T& c)
 {

@@ -176,4 +176,15 @@ inline std::vector<uint8_t> OldestLayout(const std::vector<uint8_t>& cur, int no
     return old;
 }
 
+// The moves of the game in progress, in coordinates, and its position.
+inline std::vector<std::string> RecordedMoves()
+{
+    std::vector<std::string> out;
+    for (int k = GameStartPly(); k < state.position.move_num; k++)
+        out.push_back(CoordinateMove(&state.game_record[k]));
+    return out;
+}
+
+inline std::string Board() { return FormatPosition(&state.position, state.dmode); }
+
 }  // namespace rt

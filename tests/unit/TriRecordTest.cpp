@@ -15,17 +15,10 @@ namespace {
 
 using rt::NewGame;
 using rt::NewGameFrom;
+using rt::Board;
 using rt::PlayAll;
+using rt::RecordedMoves;
 
-std::vector<std::string> RecordedMoves()
-{
-    std::vector<std::string> out;
-    for (int k = GameStartPly(); k < state.position.move_num; k++)
-        out.push_back(CoordinateMove(&state.game_record[k]));
-    return out;
-}
-
-std::string Board() { return FormatPosition(&state.position, state.dmode); }
 
 std::string RecordText()
 {
