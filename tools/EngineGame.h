@@ -137,9 +137,19 @@ inline double EngineClockSeconds(double left, double inc, long moves_to_go)
 // program's deepest) and a node count (0: any).
 struct ENGINE_LIMITS_T {
     double seconds = 0;
+    double soft_seconds = 0;  // above 0: no new iteration after this (a game clock)
     int depth = 0;
     long nodes = 0;
 };
+
+// A move's share of a game clock: the search may run to the whole share,
+// but begins no iteration after half of it, since that one would rarely
+// finish; what is not spent stays on the clock for later moves.
+inline void EngineClockLimits(ENGINE_LIMITS_T* limits, double left, double inc, long moves_to_go)
+{
+    limits->seconds = EngineClockSeconds(left, inc, moves_to_go);
+    limits->soft_seconds = limits->seconds / 2;
+}
 
 // Searches the game's position on the calling thread (state.stop_search,
 // set by another thread, ends it early) and answers a legal move in *best;
@@ -160,6 +170,7 @@ inline bool EngineSearch(ENGINE_GAME_T* g, const ENGINE_LIMITS_T& limits, MOVE_T
     move_timer = MOVE_TIMER_T();
     if (limits.seconds > 0) {
         move_timer.limit_seconds = limits.seconds;
+        move_timer.soft_seconds = limits.soft_seconds;
         move_timer.TimerStart();
     }
     MOVE_T found;

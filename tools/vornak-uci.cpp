@@ -130,7 +130,7 @@ void Go(std::istringstream& in)
     if (movetime >= 0)
         go.limits.seconds = std::max(movetime / 1000.0 - 0.03, std::min(movetime / 1000.0, 0.02));
     else if (time_ms >= 0 && !go.infinite)
-        go.limits.seconds = EngineClockSeconds(time_ms / 1000.0, inc_ms / 1000.0, movestogo);
+        EngineClockLimits(&go.limits, time_ms / 1000.0, inc_ms / 1000.0, movestogo);
     else if (!go.infinite && !go.limits.depth && !go.limits.nodes)
         go.limits.seconds = 5;  // a bare "go": the program's usual time
     stop_requested = false;

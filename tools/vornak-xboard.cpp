@@ -138,17 +138,18 @@ void TakeBack(int n)
     game.over = GameResult(game.pos.get(), &why) != 0;
 }
 
-// Seconds for this move: st when given, else a share of the clock.
-double MoveSeconds()
+// The time for this move: st when given, else a share of the clock.
+void MoveLimits(ENGINE_LIMITS_T* limits)
 {
-    if (game.move_seconds)
-        return game.move_seconds;
     long to_go = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 0;
-    if (game.my_time_cs >= 0)
-        return EngineClockSeconds(game.my_time_cs / 100.0, game.level_inc, to_go);
-    if (game.level_base > 0 || game.level_inc > 0)
-        return EngineClockSeconds(game.level_base, game.level_inc, to_go);
-    return 5;
+    if (game.move_seconds)
+        limits->seconds = game.move_seconds;
+    else if (game.my_time_cs >= 0)
+        EngineClockLimits(limits, game.my_time_cs / 100.0, game.level_inc, to_go);
+    else if (game.level_base > 0 || game.level_inc > 0)
+        EngineClockLimits(limits, game.level_base, game.level_inc, to_go);
+    else
+        limits->seconds = 5;
 }
 
 void Think()
@@ -164,7 +165,7 @@ void Think()
         state.stop_search = stop ? 1 : 0;
     }
     ENGINE_LIMITS_T limits;
-    limits.seconds = MoveSeconds();
+    MoveLimits(&limits);
     limits.depth = game.depth_limit;
     MOVE_T legal;
     bool any = EngineSearch(&game, limits, &legal, nullptr);

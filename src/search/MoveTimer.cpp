@@ -1,41 +1,41 @@
-// The move timer: whole seconds since the search started, against the limit.
+// The move timer: time since the search started, to the millisecond, against
+// the limit the caller set.
 #include "search/search.h"
 
 #include <chrono>
 #include <cstdio>
 
 
-namespace {
-double WallSeconds()
+double MOVE_TIMER_T::Now() const
 {
+    if (clock)
+        return clock();
     static const auto start = std::chrono::steady_clock::now();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
-}  // namespace
 
 void MOVE_TIMER_T::TimerStart()
 {
     if (eval_show)
         ConsolePrint("\nTimerStart");
     timer_state = 1;
-    move_start_time = WallSeconds();
+    move_start_time = Now();
 }
+
+double MOVE_TIMER_T::ElapsedSeconds() const { return Now() - move_start_time; }
+
+double MOVE_TIMER_T::LimitSeconds() const { return limit_seconds > 0 ? limit_seconds : double(timer_limit); }
 
 unsigned long MOVE_TIMER_T::TimerElapsed()
 {
-    unsigned long s = (unsigned long)(WallSeconds() - move_start_time);
+    unsigned long s = (unsigned long)ElapsedSeconds();
     return s ? s : 1;
 }
 
 int MOVE_TIMER_T::TimerExpired()
 {
-    if (timer_state == 0)
-        return 0;
-    if (timer_state == 1) {
-        double elapsed = WallSeconds() - move_start_time;
-        if (limit_seconds > 0 ? elapsed >= limit_seconds : (unsigned long)elapsed > timer_limit)
-            timer_state = 2;
-    }
+    if (timer_state == 1 && ElapsedSeconds() >= LimitSeconds())
+        timer_state = 2;
     return timer_state == 2;
 }
 
@@ -45,5 +45,7 @@ int MOVE_TIMER_T::TimerTerminate(int force)
         return 1;
     if (timer_state == 0)
         return 0;
-    return WallSeconds() - move_start_time >= 7.0;
+    if (timer_state == 2)
+        return 1;
+    return ElapsedSeconds() >= (soft_seconds > 0 ? soft_seconds : LimitSeconds());
 }

@@ -277,11 +277,12 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
             edepth = depth;
         else
             terminate = 1;
-        if (eval_show)
+        if (eval_show) {
+            unsigned long ms = (unsigned long)(move_timer.ElapsedSeconds() * 1000);
             ConsolePrint("\n%s:%s %s d=%d %ld nodes mtd=%d %lumsec %.1fkNPS ", NextToPlay(b) >= 0 ? "W" : "B",
-                   CoordinateMove(move_t).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count,
-                   move_timer.TimerElapsed(),
-                   (search.nodes + search.quiesce_nodes) / 1000.0 / move_timer.TimerElapsed());
+                   CoordinateMove(move_t).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count, ms,
+                   double(search.nodes + search.quiesce_nodes) / double(ms ? ms : 1));
+        }
         if (search_iteration_hook)
             search_iteration_hook(b, edepth, v, move_t);
         hash_c.hash_hits = hash_c.hash_misses = hash_c.hash_shallow = 0;

@@ -29,19 +29,26 @@ inline thread_local long search_node_limit = 0;
 // Told the result of each finished iteration (for tools that show progress).
 inline thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 
-// The move timer the search consults: whole seconds against the limit.
+// The move timer the search consults, to the millisecond.
 struct MOVE_TIMER_T {
     unsigned long timer_limit = 5;  // seconds allowed for one move
-    // When above 0, the limit to the millisecond instead (protocols that
-    // give the time in milliseconds); the search still stops iterating
-    // after seven seconds.
+    // When above 0, the limit in seconds and fractions instead (protocols
+    // that give the time in milliseconds).
     double limit_seconds = 0;
-    int timer_state = 0;            // 0 idle, 1 started, 2 expired
+    // When above 0, no new iteration begins after this many seconds (a clock
+    // that is shared by the game's moves keeps what one move does not use);
+    // otherwise the iterations go on until the limit.
+    double soft_seconds = 0;
+    int timer_state = 0;  // 0 idle, 1 started, 2 expired
     double move_start_time = 0;
+    double (*clock)() = nullptr;  // seconds on a clock of the caller's; none: the steady clock
+    double Now() const;
     void TimerStart();
-    unsigned long TimerElapsed();
-    int TimerExpired();
-    int TimerTerminate(int force);
+    double ElapsedSeconds() const;
+    double LimitSeconds() const;
+    unsigned long TimerElapsed();  // whole seconds, at least 1 (for rates)
+    int TimerExpired();            // 1 once the limit has passed
+    int TimerTerminate(int force); // 1 when no new iteration should begin
 };
 inline thread_local MOVE_TIMER_T move_timer;
 
