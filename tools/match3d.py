@@ -101,7 +101,7 @@ def main():
     parser.add_argument("engine2", help="command line of the second vornak-analyse")
     parser.add_argument("--games", type=int, default=2)
     parser.add_argument("--depth", type=int, help="plies a move (else --time)")
-    parser.add_argument("--time", type=int, default=1, help="seconds a move")
+    parser.add_argument("--time", type=float, default=1, help="seconds a move (fractions allowed)")
     parser.add_argument("--rules", default="both", choices=["tdcl", "tournament", "both"])
     parser.add_argument("--plain", action="store_true", help="play the plain game instead")
     parser.add_argument("--opening-plies", type=int, default=4)
@@ -110,7 +110,7 @@ def main():
     parser.add_argument("--play", default="build/vornak-play", help="the vornak-play that keeps the games")
     args = parser.parse_args()
     args.start = PLAIN_START if args.plain else TRI_START
-    args.limit = ["--depth", str(args.depth)] if args.depth else ["--time", str(args.time)]
+    args.limit = ["--depth", str(args.depth)] if args.depth else ["--movetime", str(max(1, round(args.time * 1000)))]
     rule_sets = ["tdcl", "tournament"] if args.rules == "both" else [args.rules]
     rng = random.Random(args.seed)
     points = 0.0

@@ -46,11 +46,11 @@ bool Prepare(const std::string& text, POS_T* b)
     return true;
 }
 
-ETYPE_T Analyse(POS_T* root, unsigned long seconds, MOVE_T* best)
+ETYPE_T Analyse(POS_T* root, double seconds, MOVE_T* best)
 {
     POS_T copy = *root;
     copy.moves = nullptr;
-    move_timer.timer_limit = seconds;
+    move_timer.limit_seconds = seconds;
     move_timer.TimerStart();
     started = std::chrono::steady_clock::now();
     return Search(&copy, best, state.maxdepth);
@@ -92,7 +92,7 @@ int Bench()
     return 0;
 }
 
-const char USAGE[] = "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS] '<position>'\n"
+const char USAGE[] = "usage: vornak-analyse [--rules tournament|tdcl] [--depth N] [--time SECONDS | --movetime MS] '<position>'\n"
                      "       vornak-analyse --epd FILE [--depth N] [--time SECONDS]\n"
                      "       vornak-analyse --bench\n";
 
@@ -243,6 +243,7 @@ int main(int argc, char** argv)
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     unsigned long long seconds = 5;
+    double move_seconds = 5;
     std::vector<std::string> args;
     const char* epd = nullptr;
     for (int i = 1; i < argc; i++) {
@@ -252,7 +253,7 @@ int main(int argc, char** argv)
         if (a == "--help" || a == "-h") {
             fputs(USAGE, stdout);
             return 0;
-        } else if ((a == "--rules" || a == "--depth" || a == "--time" || a == "--epd") && !has_value) {
+        } else if ((a == "--rules" || a == "--depth" || a == "--time" || a == "--movetime" || a == "--epd") && !has_value) {
             fprintf(stderr, "vornak-analyse: %s needs a value\n", a.c_str());
             return Usage();
         } else if (a == "--rules") {
@@ -266,6 +267,11 @@ int main(int argc, char** argv)
             if (!ToolNumber("vornak-analyse", "--time", argv[++i], 1, 86400, &n))
                 return Usage();
             seconds = n;
+            move_seconds = double(n);
+        } else if (a == "--movetime") {
+            if (!ToolNumber("vornak-analyse", "--movetime", argv[++i], 1, 86400000, &n))
+                return Usage();
+            move_seconds = n / 1000.0;
         } else if (a == "--epd") {
             epd = argv[++i];
         } else if (a == "--bench") {
@@ -294,7 +300,7 @@ int main(int argc, char** argv)
     }
     search_iteration_hook = ShowIteration;
     MOVE_T best;
-    Analyse(b, seconds, &best);
+    Analyse(b, move_seconds, &best);
     printf("bestmove %s\n", IsZeroMove(&best) ? "(none)" : CoordinateMove(&best).c_str());
     delete b;
     return 0;

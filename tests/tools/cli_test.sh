@@ -39,6 +39,7 @@ expect_refusal perft-bad-rules "$PERFT" --rules chess "$START2D" 1
 expect_refusal perft-bad-max-nodes "$PERFT" --epd /dev/null --max-nodes lots
 expect_refusal perft-missing-value "$PERFT" --epd
 expect_refusal analyse-word-time "$ANALYSE" --time soon "$START2D"
+expect_refusal analyse-word-movetime "$ANALYSE" --movetime 0.5 "$START2D"
 expect_refusal analyse-zero-depth "$ANALYSE" --depth 0 "$START2D"
 expect_refusal analyse-huge-depth "$ANALYSE" --depth 100000 "$START2D"
 expect_refusal analyse-unknown-option "$ANALYSE" -x "$START2D"
@@ -62,6 +63,17 @@ out=$("$ANALYSE" '7k/6Q1/6K1/8/8/8/8/8 b - - 0 1' 2>/dev/null)
 [ "$out" = "no legal move: checkmate" ] && echo "ok   analyse-checkmated" || fail "checkmated: '$out'"
 out=$("$ANALYSE" 'k7/8/1Q6/8/8/8/8/K7 b - - 0 1' 2>/dev/null)
 [ "$out" = "no legal move: stalemate" ] && echo "ok   analyse-stalemated" || fail "stalemated: '$out'"
+
+# A move time in milliseconds is kept to (the search reports its last
+# iteration within it), not rounded to whole seconds.
+start_ns=$(date +%s%N)
+out=$("$ANALYSE" --movetime 400 "$START2D" 2>/dev/null)
+elapsed_ms=$((($(date +%s%N) - start_ns) / 1000000))
+if grep -Eq '^bestmove [a-h][1-8][a-h][1-8]$' <<<"$out" && [ "$elapsed_ms" -lt 2500 ]; then
+    echo "ok   analyse-movetime ($elapsed_ms ms)"
+else
+    fail "movetime 400: $elapsed_ms ms, $out"
+fi
 
 # Depth 1 answers a move; the shortest mates, with their distances.
 out=$("$ANALYSE" --depth 1 "$START2D" 2>/dev/null)
