@@ -9,7 +9,7 @@ ETYPE_T CheckMaterial(POS_T* b, ETYPE_T ret0)
     const ETYPE_T K = o[MATERIAL + W_KING], Q = o[MATERIAL + W_QUEEN], R = o[MATERIAL + W_ROOK];
     const ETYPE_T B = o[MATERIAL + W_BISHOP], N = o[MATERIAL + W_KNIGHT];
     const ETYPE_T w = b->w_material, bl = b->b_material;
-    const ETYPE_T draw = DrawValue();
+    const ETYPE_T draw = DrawValue(b);
     const uint32_t pawns = b->material_mask & ~b->piece_mask;
     ETYPE_T ret = ret0;
 

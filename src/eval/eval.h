@@ -107,7 +107,7 @@ void DevalPiece(POS_T* b, PS_T* p);
 ETYPE_T PieceValues(POS_T* b);
 ETYPE_T CheckMaterial(POS_T* b, ETYPE_T ret0);
 // Score of a repetition from White's side (read by the search as well).
-ETYPE_T DrawValue();
+ETYPE_T DrawValue(const POS_T* b);
 char* EvalStr(ETYPE_T v);
 
 // King-shelter tables of the control values; switched with the kings' wings.

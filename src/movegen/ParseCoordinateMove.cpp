@@ -28,7 +28,7 @@ bool ParseCoordinateMove(POS_T* b, const std::string& text, MOVE_T* out)
     // the squares alone expects.
     const MOVE_T* queen_default = nullptr;
     for (const MOVE_T& m : legal) {
-        std::string name = Lower(CoordinateMove(&m));
+        std::string name = Lower(CoordinateMove(&m, b->dmode));
         if (name == want) {
             *out = m;
             return true;

@@ -56,7 +56,8 @@ MOVE_T* ListedMove(MOVE_T* list, int n, const MOVE_T* m);
 bool IsChoosableMove(POS_T* b, MOVE_T* m);
 int LegalChoices(POS_T* b, std::vector<MOVE_T>* out);
 uint64_t Perft(POS_T* b, int depth);
-std::string CoordinateMove(const MOVE_T* m);  // e2e4, e7e8q; E2E3, E7E8Q; QLW:QL1-QL3
+// e2e4, e7e8q in the plain game; E2E3, E7E8Q, QLW:QL1-QL3 in the other.
+std::string CoordinateMove(const MOVE_T* m, int dmode);
 // The legal choice of b written as text in those coordinates (any case; a
 // promotion without its letter makes a queen); false when none matches.
 bool ParseCoordinateMove(POS_T* b, const std::string& text, MOVE_T* out);

@@ -144,6 +144,11 @@ void ReplayMoves(int n);
 void ReplayExit();
 int FindWinner(POS_T* b, MOVE_T* move_t);
 void VornakLoses(const char* whylost);
+// The game's wish to end a running search: a stop asked for, or the
+// computer switched off (the search's stop request for the game's searches).
+bool GameStopRequested();
+// A move in coordinates, in the notation of the game being played.
+std::string CoordinateMove(const MOVE_T* m);
 // How often the position of b has stood in the game's key history, this
 // time included (only since the last capture or pawn move).
 int RepetitionCount(POS_T* b);

@@ -18,7 +18,7 @@ int ComputersMove(POS_T* b)
 
 int SearchExpired()
 {
-    if (state.stop_search || state.vornak == VORNAK_OFF)
+    if (search_stop_requested && search_stop_requested())
         return 1;
     if (search_node_limit > 0 && search.nodes + search.quiesce_nodes >= search_node_limit)
         return 1;
@@ -89,7 +89,7 @@ ETYPE_T abroot(POS_T* b, int depth, ETYPE_T testv, MOVE_T* move)
             continue;
         }
         if (CheckRepetition(&child, 1))
-            v = DrawValue() * NextToPlay(b);
+            v = DrawValue(b) * NextToPlay(b);
         else
             v = -abtest(&child, depth - 1, flip(testv), 1);
         if (SearchExpired())
@@ -116,7 +116,7 @@ int MtdConverged(POS_T* b, int alpha, int depth)
     for (int i = 0; i < b->num_moves; i++) {
         MOVE_T made = b->moves[i];
         if (!DoMove(&child, b, &made)) {
-            ConsolePrint("\nillegal move %s in mtd_converged", CoordinateMove(&b->moves[i]).c_str());
+            ConsolePrint("\nillegal move %s in mtd_converged", CoordinateMove(&b->moves[i], b->dmode).c_str());
             return 0;
         }
         HASHENTRY_T* e = hash_c.FetchHash(&child);
@@ -280,7 +280,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
         if (eval_show) {
             unsigned long ms = (unsigned long)(move_timer.ElapsedSeconds() * 1000);
             ConsolePrint("\n%s:%s %s d=%d %ld nodes mtd=%d %lumsec %.1fkNPS ", NextToPlay(b) >= 0 ? "W" : "B",
-                   CoordinateMove(move_t).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count, ms,
+                   CoordinateMove(move_t, b->dmode).c_str(), EvalStr(v), edepth, search.nodes, search.mtd_count, ms,
                    double(search.nodes + search.quiesce_nodes) / double(ms ? ms : 1));
         }
         if (search_iteration_hook)

@@ -162,7 +162,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
             }
             ETYPE_T w;
             if (CheckRepetition(b1, 1)) {
-                w = DrawValue() * NextToPlay(b);
+                w = DrawValue(b) * NextToPlay(b);
             } else if (depth > depth0 && !mate_threat && !InCheck(b)) {
                 w = -abtest(b1, depth0 - 1, flip(testv), ply + 1);
                 bool favours_computer = ComputersMove(b) ? w >= testv : w < testv;

@@ -26,6 +26,10 @@ inline thread_local SEARCH_T search;
 // (interior and quiescence), as it does when its time is up.
 inline thread_local long search_node_limit = 0;
 
+// Asked between nodes: true when whoever started the search wants it ended
+// now (another thread may decide so). None: only the limits end it.
+inline thread_local bool (*search_stop_requested)() = nullptr;
+
 // Told the result of each finished iteration (for tools that show progress).
 inline thread_local void (*search_iteration_hook)(POS_T* root, int depth, ETYPE_T v, const MOVE_T* move) = nullptr;
 

@@ -86,6 +86,7 @@ bool ThinkAndMove(std::unique_lock<std::recursive_mutex>& hold)
         SetLineHashList(history.get());
         move_timer.timer_limit = timers.timer_limit;
         move_timer.TimerStart();
+        search_stop_requested = GameStopRequested;
         hold.unlock();
 
         ETYPE_T v = Search(copy.get(), &move, state.maxdepth);

@@ -70,18 +70,13 @@ void ShowHint()
         auto history = std::make_unique<uint32_t[]>(MAX_GAME_PLIES);
         memcpy(history.get(), state.hash_list, sizeof state.hash_list);
         SetLineHashList(history.get());
-        // The search plays for the side the computer takes (and stops at
-        // once when it takes none): for the hint, the side to move.
-        int stop = state.stop_search, vornak = state.vornak;
-        state.stop_search = 0;
-        state.vornak = NextToPlay(b);
+        // The search plays for the side to move (PrepareRoot), and only its
+        // limits end it: the game's stop request is the thinking thread's.
         move_timer.timer_limit = HINT_SECONDS;
         move_timer.TimerStart();
         Search(copy.get(), &move, HINT_DEPTH);
         move_timer.timer_state = TIMER_IDLE;
         SetLineHashList(nullptr);
-        state.stop_search = stop;
-        state.vornak = vornak;
     }
     // Only a move the player may make is offered.
     std::vector<MOVE_T> legal;

@@ -14,12 +14,6 @@
 
 namespace {
 
-struct VornakSide {
-    int saved = state.vornak;
-    explicit VornakSide(int v) { state.vornak = v; }
-    ~VornakSide() { state.vornak = saved; }
-};
-
 // The pawn locators cannot tell a pawn on index row 0 from no pawn (only
 // the tri-dimensional game has such pawns, on boards away from their
 // promotion pins), so positions with a pawn on row 0 or 7 have no exact twin.
@@ -143,7 +137,6 @@ void MirrorAlongGame(const char* start, int plies, unsigned seed, MirrorCount* c
 
 TEST(EvaluationSymmetry, MirroredTwinsScoreAlikeTermByTermInBothGames)
 {
-    VornakSide computer(VORNAK_BLACK);
     MirrorCount plain, tri;
     for (unsigned seed : {1u, 2u, 3u}) {
         MirrorAlongGame(et::kPlainStart, 90, seed, &plain);

@@ -145,29 +145,31 @@ TEST(DrawValue, DependsOnTheComputersSideAndTheStage)
 {
     auto b = Load(et::kPlainStart);
     {
-        VornakSide white(VORNAK_WHITE);
-        EXPECT_EQ(DrawValue(), -2000);
+        // The side the computer plays is the root's, whatever the shell's
+        // setting (both sides when it plays itself).
+        VornakSide both(VORNAK_BOTH);
+        b->flags |= COMPUTER_IS_WHITE;
+        EXPECT_EQ(DrawValue(b.get()), -2000);
         ForceStage(b.get(), ENDING);
-        EXPECT_EQ(DrawValue(), -1998);
+        EXPECT_EQ(DrawValue(b.get()), -1998);
         ForceStage(b.get(), MATING);
-        EXPECT_EQ(DrawValue(), -1999);
+        EXPECT_EQ(DrawValue(b.get()), -1999);
     }
-    VornakSide black(VORNAK_BLACK);
-    EXPECT_EQ(DrawValue(), 1);
+    b->flags &= ~COMPUTER_IS_WHITE;
+    EXPECT_EQ(DrawValue(b.get()), 1);
     ForceStage(b.get(), OPENING);
-    EXPECT_EQ(DrawValue(), 0);
+    EXPECT_EQ(DrawValue(b.get()), 0);
 }
 
 TEST(CheckMaterial, DeadDrawsRookEndingsAndWeakSides)
 {
-    VornakSide computer(VORNAK_WHITE);
     // Rook against rook without pawns: twice the draw score.
     auto b = Load("4k3/8/8/8/8/8/r7/4K2R w - - 0 1");
     ASSERT_EQ(b->stage, MATING);
     ASSERT_EQ(b->tactics, 0);
-    EXPECT_EQ(b->eval_result, 2 * DrawValue());
+    EXPECT_EQ(b->eval_result, 2 * DrawValue(b.get()));
     EXPECT_TRUE(b->flags & FLAG_MATERIAL_DRAWN);
-    EXPECT_EQ(Evaluate(b.get(), 0, 1), 2 * DrawValue());  // White to move
+    EXPECT_EQ(Evaluate(b.get(), 0, 1), 2 * DrawValue(b.get()));  // White to move
     // Rook against knight, rook and bishop against rook.
     b = Load("4k3/8/8/8/8/8/n7/4K2R w - - 0 1");
     EXPECT_EQ(b->eval_result, -coefficients[ROOK_MINOR_ENDING]);
@@ -177,12 +179,12 @@ TEST(CheckMaterial, DeadDrawsRookEndingsAndWeakSides)
     EXPECT_EQ(b->eval_result, coefficients[ROOK_MINOR_ENDING]);
     // A lone bishop cannot win: the score is at most the draw score.
     b = Load("4k3/8/8/8/8/8/8/2B1K3 w - - 0 1");
-    EXPECT_EQ(b->eval_result, DrawValue());
+    EXPECT_EQ(b->eval_result, DrawValue(b.get()));
     EXPECT_TRUE(b->flags & FLAG_MATERIAL_DRAWN);
     // Two knights cannot force it either; against a pawn the weaker side
     // keeps its own chances.
     b = Load("4k3/8/8/8/8/8/p7/1NN1K3 w - - 0 1");
-    EXPECT_LE(b->eval_result, DrawValue());
+    EXPECT_LE(b->eval_result, DrawValue(b.get()));
 }
 
 TEST(CheckMaterial, TheAdvantageFadesWithTheFiftyMoveCount)

@@ -1,7 +1,7 @@
 // Every test gets the program's globals back as it found them, however it
 // ends (a failed ASSERT returns early): the game state, the shell hooks, the
 // verbose switch, the captured pieces and this thread's search counters and
-// move timer are saved before each test and restored after it, so no test
+// move timer and stop request are saved before each test and restored after it, so no test
 // depends on the order the others ran in.
 #include "board/board.h"
 #include "makemove/makemove.h"
@@ -20,6 +20,7 @@ class GlobalStateGuard : public ::testing::EmptyTestEventListener {
     CAP_T saved_captured{};
     SEARCH_T saved_search{};
     MOVE_TIMER_T saved_timer{};
+    bool (*saved_stop)() = nullptr;
 
     void OnTestStart(const ::testing::TestInfo&) override
     {
@@ -29,6 +30,7 @@ class GlobalStateGuard : public ::testing::EmptyTestEventListener {
         saved_captured = cap_t;
         saved_search = search;
         saved_timer = move_timer;
+        saved_stop = search_stop_requested;
     }
 
     void OnTestEnd(const ::testing::TestInfo&) override
@@ -40,6 +42,7 @@ class GlobalStateGuard : public ::testing::EmptyTestEventListener {
         cap_t = saved_captured;
         search = saved_search;
         move_timer = saved_timer;
+        search_stop_requested = saved_stop;
     }
 };
 

@@ -151,8 +151,19 @@ TEST(Search, StopsWhenAskedAndObeysTheDifficulty)
     copy.moves = nullptr;
     state.vornak = 1;
     state.stop_search = 1;
+    search_stop_requested = GameStopRequested;
     Search(&copy, &best, state.maxdepth);
     EXPECT_LT(search.nodes, 50);
+
+    // The game's wishes reach the search only through the request its
+    // caller lends it: without one, neither flag stops it.
+    search_stop_requested = nullptr;
+    state.vornak = VORNAK_OFF;
+    copy = *b;
+    copy.moves = nullptr;
+    hash_c.HashReset();
+    Search(&copy, &best, 4);
+    EXPECT_GT(search.nodes, 100);
     state.stop_search = 0;
 }
 

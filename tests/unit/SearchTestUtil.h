@@ -36,6 +36,7 @@ inline ETYPE_T Think(POS_T* b, int maxdepth, MOVE_T* best, unsigned long seconds
     copy.moves = nullptr;
     move_timer.timer_limit = seconds;
     move_timer.TimerStart();
+    search_stop_requested = GameStopRequested;
     return Search(&copy, best, state.maxdepth);
 }
 
