@@ -167,6 +167,7 @@ inline bool EngineSearch(ENGINE_GAME_T* g, const ENGINE_LIMITS_T& limits, MOVE_T
     PrepareRoot(root.get());
     root->moves = nullptr;
     search_node_limit = limits.nodes;
+    search_stop_requested = GameStopRequested;
     move_timer = MOVE_TIMER_T();
     if (limits.seconds > 0) {
         move_timer.limit_seconds = limits.seconds;
