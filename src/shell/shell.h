@@ -34,7 +34,8 @@ extern char info_string[64];  // one-frame message under the move line
 // a few seconds, then it fades.
 void ShowMessage(const char* text);
 // The message and its brightness now (1 new, 0 gone); null when none.
-const char* MessageNow(float* brightness);
+// *fresh tells the frame that draws a message first.
+const char* MessageNow(float* brightness, bool* fresh = nullptr);
 extern char banner_string[64];
 extern char move_string[64];
 

@@ -539,4 +539,21 @@ TEST(Keys, KMovesTheChosenAttackBoardToTheNextFreePin)
     Clutch(0);  // K holds and restarts the thinking thread; no test wants it
 }
 
+// ---------------------------------------------------------------- window messages
+
+// A message wider than the window takes more lines, broken at spaces; a
+// word wider than a line is cut, and nothing is lost.
+TEST(Messages, LongMessagesAreBrokenToFitTheWindow)
+{
+    auto ten_a_letter = [](const std::string& text) { return int(text.size()) * 10; };
+    std::string text = "could not restore  a-rather-long-name.sav: not a Vornak save file";
+    std::vector<std::string> lines = WrapText(text, 200, ten_a_letter);
+    EXPECT_EQ(lines, (std::vector<std::string>{"could not restore", "a-rather-long-name.s", "av: not a Vornak",
+                                               "save file"}));
+    EXPECT_EQ(WrapText("short", 200, ten_a_letter), std::vector<std::string>{"short"});
+    EXPECT_TRUE(WrapText("   ", 200, ten_a_letter).empty());
+    // Narrower than a letter: a letter a line, and still an end.
+    EXPECT_EQ(WrapText("ab c", 5, ten_a_letter), (std::vector<std::string>{"a", "b", "c"}));
+}
+
 }  // namespace
