@@ -201,14 +201,14 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'P': case 'p':
         if (ConfirmDiscard(DISCARD_NEW_GAME))
-            SetUpPositionAsked();
+            SetUpPositionInWindow();
         break;
     case 'Q': case 'q': case 27:
         if (ConfirmDiscard(DISCARD_QUIT))
             Quit();
         break;
     case 'R': case 'r':
-        RestoreGame(AltHeld() ? 1 : 0);
+        RestoreGameInWindow(AltHeld() ? 1 : 0);
         break;
     case 'S': case 's':
         SaveGame(AltHeld() ? 1 : 0);

@@ -43,14 +43,14 @@ void DoGameMenu(int value)
         SaveGame(0);
         break;
     case MENU_RESTORE:
-        RestoreGame(0);
+        RestoreGameInWindow(0);
         break;
     case MENU_HINT:
         ShowHint();
         break;
     case MENU_SETUP_POSITION:
         if (ConfirmDiscard(DISCARD_NEW_GAME))
-            SetUpPositionAsked();
+            SetUpPositionInWindow();
         break;
     case MENU_PRINT_POSITION:
         PrintPosition();

@@ -56,6 +56,13 @@ enum DISCARD_E { DISCARD_QUIT, DISCARD_NEW_GAME };
 // or the player said so in a message box.
 bool ConfirmDiscard(DISCARD_E why);
 
+// Restore (R, the Game menu), a game named at start-up and a position set
+// up (P, the Game menu), as the record does them, with a message in the
+// window naming the file or line refused and why.
+void RestoreGameInWindow(int oldway);
+void OpenGameInWindow(const char* name);
+void SetUpPositionInWindow();
+
 // The hint (I key, Game menu): a short search suggests the human's move,
 // marked and named but not played. HintShown answers it while the position
 // it was found for is on the board.
