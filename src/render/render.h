@@ -81,6 +81,14 @@ void DrawLastMove();
 void DrawAxes();
 // File letters, rank numbers, level and pin names beside the board (N key).
 void DrawCoordinates();
+// One of them: its text, the world point it is centred on, and whether it
+// is drawn large (a level's name).
+struct COORD_LABEL_T {
+    std::string text;
+    P3D_T at;
+    bool large;
+};
+std::vector<COORD_LABEL_T> CoordinateLabels(POS_T* b);
 void GenerateSpreadmap(POS_T* b);
 
 // Bit i set: the selected attack board may move to the free pin
