@@ -104,9 +104,8 @@ static void DrawMessage()
         for (char c : lines[i])
             glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, c);
     }
-    if (trace && fresh) {
+    if (trace && fresh)
         printf("\nwindow message: %s", message);
-    }
 }
 
 void DisplayMain()

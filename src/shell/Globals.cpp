@@ -18,7 +18,8 @@ int CoordinatesOnOff;
 char info_string[64];
 
 namespace {
-char message_text[200];
+// Room for a file's whole name (255 bytes at most) and why it was refused.
+char message_text[400];
 bool message_drawn;  // by a frame already
 std::chrono::steady_clock::time_point message_since;
 // Seconds. The clock's tick redraws the window every second, which steps
