@@ -24,6 +24,16 @@ bool ReadPositionFile(std::string* line, std::string* why)
     return true;
 }
 
+// A line is read as the tag of a game made up for it; the player typed no
+// tag, so the window's reason leaves the tag's name out.
+std::string WithoutTagName(const std::string& why)
+{
+    for (const char* tag : {"the FEN tag: ", "the Position tag: "})
+        if (why.compare(0, strlen(tag), tag) == 0)
+            return why.substr(strlen(tag));
+    return why;
+}
+
 }  // namespace
 
 bool SetUpPositionFromText(const std::string& text, std::string* why)
@@ -59,22 +69,26 @@ bool SetUpPositionFromText(const std::string& text, std::string* why)
     return true;
 }
 
-void SetUpPositionAsked()
+bool SetUpPositionAsked(std::string* refused)
 {
+    if (refused)
+        refused->clear();
     char text[512];
     snprintf(text, sizeof text, "%s", FormatPosition(&state.position, state.dmode).c_str());
     int answered = shell_hooks.ask_text
                        ? shell_hooks.ask_text("Set up position", "A FEN or a 3d line:", text, sizeof text)
                        : -1;
     if (answered == 0)
-        return;  // cancelled
+        return false;  // cancelled
     std::string line = text, why;
     if (answered < 0) {
         ConsolePrint("\nNo text entry: reading the position from \"%s\"", kPositionFile);
         if (!ReadPositionFile(&line, &why)) {
             ConsolePrint("\n%s: %s\nthe game in progress is unchanged", kPositionFile, why.c_str());
             ConsoleFlush();
-            return;
+            if (refused)
+                *refused = std::string(kPositionFile) + ": " + why;
+            return false;
         }
     }
     if (shell_hooks.clutch)
@@ -87,12 +101,15 @@ void SetUpPositionAsked()
         ConsolePrint("\nPosition set up: %s", FormatPosition(&state.position, state.dmode).c_str());
     } else {
         ConsolePrint("\nPosition refused: %s\nthe game in progress is unchanged", why.c_str());
+        if (refused)
+            *refused = WithoutTagName(why);
     }
     ConsoleFlush();
     if (shell_hooks.clutch && replay == -1)
         shell_hooks.clutch(1);
     if (shell_hooks.redraw)
         shell_hooks.redraw();
+    return ok;
 }
 
 bool PrintPosition()

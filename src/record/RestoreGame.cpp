@@ -278,25 +278,35 @@ bool RestoreGame(int oldway)
     return RestoreGameFromFile(name);
 }
 
-bool RestoreGameFromFile(const char* name)
+bool RestoreGameFromFile(const char* name, std::string* refused)
 {
+    if (refused)
+        refused->clear();
+    std::string why;
+    // The reason as the console gives it, unless the window has shorter words.
+    auto refuse = [&](const std::string& words) {
+        if (refused)
+            *refused = words.empty() ? why : words;
+        return false;
+    };
+
     // The name is kept for the next save: a longer one would be cut short.
     if (strlen(name) >= sizeof gamefilename) {
         ConsolePrint("\nfile name too long: %s\nthe game in progress is unchanged", name);
         ConsoleFlush();
-        return false;
+        return refuse("file name too long");
     }
 
     // 1. A game text is read whole here and made a save image below.
     GAME_FILE_E kind = GameFileKind(name);
     std::vector<uint8_t> bytes;
-    std::string text, why;
+    std::string text;
     if (kind == GAME_FILE_SAVE ? !ReadSaveFile(name, &bytes, &why) : !ReadGameText(name, &text, &why)) {
         Panic(false, "can't open restore file");
         ConsolePrint("\n%s: %s", name, why.c_str());
         ConsolePrint("\nthe game in progress is unchanged");
         ConsoleFlush();
-        return false;
+        return refuse("");
     }
 
     // 2, 3.
@@ -308,11 +318,15 @@ bool RestoreGameFromFile(const char* name)
     ok = ok && RestoreFromBuffer(bytes.data(), bytes.size(), &layout, &why);
     if (layout == LAYOUT_PREVIOUS)
         ConsolePrint("v297");
+    std::string words;
     if (!ok) {
-        if (layout == LAYOUT_UNKNOWN && kind == GAME_FILE_SAVE)
+        if (layout == LAYOUT_UNKNOWN && kind == GAME_FILE_SAVE) {
             ConsolePrint(" failed! unrecognized file type: %zu sos: %zu", bytes.size(), SAVE_SIZE);
-        else
+            // The size is all that was looked at.
+            words = Text("not a Vornak save file (wrong size: %zu bytes)", bytes.size());
+        } else {
             ConsolePrint(" failed! %s", why.c_str());
+        }
         ConsolePrint("\nthe game in progress is unchanged");
     } else {
         // 9.
@@ -331,5 +345,5 @@ bool RestoreGameFromFile(const char* name)
         shell_hooks.clutch(1);
     if (shell_hooks.redraw)
         shell_hooks.redraw();
-    return ok;
+    return ok || refuse(words);
 }

@@ -168,12 +168,15 @@ bool ChooseSaveFileName(int oldway, bool save, char* name, size_t size);
 bool SaveGame(int oldway);
 bool RestoreGame(int oldway);
 // Replaces the game in progress by the one in the file; a file refused for
-// any reason leaves the game as it was and says why on the console.
-bool RestoreGameFromFile(const char* name);
+// any reason leaves the game as it was and says why on the console, and in
+// *why in a few words for the window ("not a Vornak save file (wrong size:
+// 5 bytes)").
+bool RestoreGameFromFile(const char* name, std::string* why = nullptr);
 void ListGame(bool screen_only);
 // Asks for a FEN or 3d line (the shell's entry dialog, else the first line
-// of position.txt, saying so) and sets it up as a new game, or says why not.
-void SetUpPositionAsked();
+// of position.txt, saying so) and sets it up as a new game, or says why not:
+// on the console and in *why, which stays empty when the player cancelled.
+bool SetUpPositionAsked(std::string* why = nullptr);
 // The position on the board as a FEN or 3d line: on the console and in
 // position.txt in the working directory; false when the file failed.
 bool PrintPosition();

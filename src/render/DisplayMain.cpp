@@ -7,6 +7,9 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 // Status line `line` in window pixels (the projection set up for it below).
 static void DrawString(int line, const GLfloat* color, const char* text)
 {
@@ -77,6 +80,34 @@ static void DrawHelp()
     }
 }
 
+static int MessageWidth(const std::string& text)
+{
+    return glutBitmapLength(GLUT_BITMAP_HELVETICA_18, reinterpret_cast<const unsigned char*>(text.c_str()));
+}
+
+// The message at the window's foot, on as many lines as it needs. With
+// VORNAK_TRACE_MESSAGES set in the environment the first frame that draws
+// a message prints "\nwindow message: <text>", which tells the window tests
+// what the window shows.
+static void DrawMessage()
+{
+    static const bool trace = getenv("VORNAK_TRACE_MESSAGES") != nullptr;
+    float brightness;
+    bool fresh = false;
+    const char* message = MessageNow(&brightness, &fresh);
+    if (!message)
+        return;
+    std::vector<std::string> lines = WrapText(message, window_width - 2 * STATUS_TEXT_LEFT, MessageWidth);
+    glColor3f(brightness, brightness, brightness * 0.6f);
+    for (size_t i = 0; i < lines.size(); i++) {
+        glRasterPos2i(STATUS_TEXT_LEFT, MESSAGE_BASELINE + MESSAGE_STEP * int(lines.size() - 1 - i));
+        for (char c : lines[i])
+            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, c);
+    }
+    if (trace && fresh)
+        printf("\nwindow message: %s", message);
+}
+
 void DisplayMain()
 {
     // 1.
@@ -135,13 +166,7 @@ void DisplayMain()
         DrawMoveList();
     if (HelpOnOff)
         DrawHelp();
-    float brightness;
-    if (const char* message = MessageNow(&brightness)) {
-        glColor3f(brightness, brightness, brightness * 0.6f);
-        glRasterPos2i(STATUS_TEXT_LEFT, MESSAGE_BASELINE);
-        for (const char* c = message; *c; c++)
-            glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, *c);
-    }
+    DrawMessage();
 
     // 6.
     glPopAttrib();

@@ -81,6 +81,14 @@ void DrawLastMove();
 void DrawAxes();
 // File letters, rank numbers, level and pin names beside the board (N key).
 void DrawCoordinates();
+// One of them: its text, the world point it is centred on, and whether it
+// is drawn large (a level's name).
+struct COORD_LABEL_T {
+    std::string text;
+    P3D_T at;
+    bool large;
+};
+std::vector<COORD_LABEL_T> CoordinateLabels(POS_T* b);
 void GenerateSpreadmap(POS_T* b);
 
 // Bit i set: the selected attack board may move to the free pin
@@ -116,8 +124,12 @@ int ComposeMoveList(std::vector<std::string>* lines, int max_lines);
 const int MOVE_LIST_WIDTH = 200, MOVE_LIST_STEP = 18;  // pixels
 // The text of the help drawn over the window.
 const std::vector<std::string>& HelpOverlayLines();
-// The base line of the message at the window's foot, from the bottom.
-const int MESSAGE_BASELINE = 14;
+// The base line of the message at the window's foot, from the bottom; a
+// message too wide for the window takes more lines, upwards.
+const int MESSAGE_BASELINE = 14, MESSAGE_STEP = 22;
+// Text broken at spaces into lines no wider than `width`, as `measure`
+// gives a line's width; a word wider than a line is cut where it must be.
+std::vector<std::string> WrapText(const std::string& text, int width, int (*measure)(const std::string&));
 
 extern const GLfloat square_color_black[4], square_color_white[4], square_color_selected[4],
     piece_color_white[4], piece_color_black[4], color_red[4], color_orange[4], color_green[4],

@@ -18,7 +18,9 @@ int CoordinatesOnOff;
 char info_string[64];
 
 namespace {
-char message_text[160];
+// Room for a file's whole name (255 bytes at most) and why it was refused.
+char message_text[400];
+bool message_drawn;  // by a frame already
 std::chrono::steady_clock::time_point message_since;
 // Seconds. The clock's tick redraws the window every second, which steps
 // the fading; no redraws of their own, so that the status line's one-frame
@@ -29,11 +31,12 @@ const float MESSAGE_SHOWN = 4.0f, MESSAGE_FADE = 2.0f;
 void ShowMessage(const char* text)
 {
     snprintf(message_text, sizeof message_text, "%s", text);
+    message_drawn = false;
     message_since = std::chrono::steady_clock::now();
     RequestRedisplay();
 }
 
-const char* MessageNow(float* brightness)
+const char* MessageNow(float* brightness, bool* fresh)
 {
     if (!message_text[0])
         return nullptr;
@@ -43,6 +46,10 @@ const char* MessageNow(float* brightness)
         return nullptr;
     }
     *brightness = age <= MESSAGE_SHOWN ? 1.0f : 1.0f - (age - MESSAGE_SHOWN) / MESSAGE_FADE;
+    if (fresh) {
+        *fresh = !message_drawn;
+        message_drawn = true;
+    }
     return message_text;
 }
 char banner_string[64] = "BANNER_STRING";

@@ -157,22 +157,27 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'A': case 'a':
         AxesOnOff = !AxesOnOff;
+        ShowSetting(SETTING_AXES);
         break;
     case 'B': case 'b':
         printf("\nVornak playing Black");
         state.vornak = VORNAK_BLACK;
         state.demo_mode = 0;
         ComputerTakesOver();
+        ShowSetting(SETTING_COMPUTER);
         break;
     case 'C': case 'c':
         CapturedOnOff = !CapturedOnOff;
+        ShowSetting(SETTING_CAPTURED);
         break;
     case 'D': case 'd':
         StepDifficulty();
+        ShowSetting(SETTING_DIFFICULTY);
         break;
     case 'E': case 'e':
         eval_show = !eval_show;
         printf("\nEval %s", eval_show ? "ON" : "OFF");
+        ShowSetting(SETTING_EVALUATION);
         break;
     case 'G': case 'g':
         printf("\nW xang=%g yang=%g scale=%g", state.xang, state.yang, state.scale);
@@ -192,6 +197,7 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'M': case 'm':
         MoveListOnOff = !MoveListOnOff;
+        ShowSetting(SETTING_MOVE_LIST);
         break;
     case 'N': case 'n':
         ToggleCoordinates();
@@ -201,20 +207,21 @@ void Keyboard(unsigned char c, int, int)
         break;
     case 'P': case 'p':
         if (ConfirmDiscard(DISCARD_NEW_GAME))
-            SetUpPositionAsked();
+            SetUpPositionInWindow();
         break;
     case 'Q': case 'q': case 27:
         if (ConfirmDiscard(DISCARD_QUIT))
             Quit();
         break;
     case 'R': case 'r':
-        RestoreGame(AltHeld() ? 1 : 0);
+        RestoreGameInWindow(AltHeld() ? 1 : 0);
         break;
     case 'S': case 's':
         SaveGame(AltHeld() ? 1 : 0);
         break;
     case 'T': case 't':
         StepTimerMode();
+        ShowSetting(SETTING_CLOCK);
         break;
     case 'U': case 'u':
         UndoMoves(1);
@@ -227,9 +234,11 @@ void Keyboard(unsigned char c, int, int)
         state.vornak = VORNAK_WHITE;
         state.demo_mode = 0;
         ComputerTakesOver();
+        ShowSetting(SETTING_COMPUTER);
         break;
     case 'X': case 'x':
         state.stipple = !state.stipple;
+        ShowSetting(SETTING_OPACITY);
         break;
     case 'Y': case 'y':
         PrintPosition();

@@ -95,11 +95,13 @@ void KeyboardSpecial(int c, int, int)
             state.demo_mode = 1;
             ComputerTakesOver();
         }
+        ShowSetting(SETTING_COMPUTER);
         break;
     case GLUT_KEY_F10:
         state.stop_search = 1;
         state.demo_mode = 0;
         state.vornak = VORNAK_OFF;
+        ShowSetting(SETTING_COMPUTER);
         break;
     case GLUT_KEY_PAGE_UP:
         state.scale *= (glutGetModifiers() & GLUT_ACTIVE_SHIFT) ? 1.1f : 1.01f;

@@ -43,14 +43,14 @@ void DoGameMenu(int value)
         SaveGame(0);
         break;
     case MENU_RESTORE:
-        RestoreGame(0);
+        RestoreGameInWindow(0);
         break;
     case MENU_HINT:
         ShowHint();
         break;
     case MENU_SETUP_POSITION:
         if (ConfirmDiscard(DISCARD_NEW_GAME))
-            SetUpPositionAsked();
+            SetUpPositionInWindow();
         break;
     case MENU_PRINT_POSITION:
         PrintPosition();
@@ -74,42 +74,49 @@ void DoComputerMenu(int value)
     }
     if (state.demo_mode || state.vornak != VORNAK_OFF)
         ComputerTakesOver();
+    ShowSetting(SETTING_COMPUTER);
     CreateMenus();
 }
 
 void DoDifficultyMenu(int value)
 {
     state.maxdepth = value;
+    ShowSetting(SETTING_DIFFICULTY);
     CreateMenus();
 }
 
 void DoTimeLimitMenu(int value)
 {
     timers.timer_limit = value;
+    ShowSetting(SETTING_TIME_LIMIT);
     CreateMenus();
 }
 
 void DoSpreadMenu(int value)
 {
     state.spread = value;
+    ShowSetting(SETTING_SPREAD);
     CreateMenus();
 }
 
 void DoRulesMenu(int value)
 {
     state.rules = value;
+    ShowSetting(SETTING_RULES);
     CreateMenus();
 }
 
 void DoNotationMenu(int value)
 {
     state.notation = value;
+    ShowSetting(SETTING_NOTATION);
     CreateMenus();
 }
 
 void DoPiecesMenu(int value)
 {
     menu_mesh_pieces = SET_E(value);
+    ShowSetting(SETTING_PIECES);
     CreateMenus();
 }
 
@@ -119,8 +126,10 @@ void DoViewMenu(int value)
         ResetView();
     else if (value == MENU_ZEBLACKVIEW)
         ToggleZeBlackView();
-    else if (value == MENU_MOVELIST)
+    else if (value == MENU_MOVELIST) {
         MoveListOnOff = !MoveListOnOff;
+        ShowSetting(SETTING_MOVE_LIST);
+    }
     else if (value == MENU_COORDINATES)
         ToggleCoordinates();
     else
@@ -131,25 +140,28 @@ void DoViewMenu(int value)
 void DoProjMenu(int value)
 {
     state.projection_ortho = value;
+    ShowSetting(SETTING_PROJECTION);
     CreateMenus();
 }
 
 void DoAxesMenu(int value)
 {
     AxesOnOff = value;
+    ShowSetting(SETTING_AXES);
     CreateMenus();
 }
 
 void DoOpacityMenu(int value)
 {
     state.stipple = value;
+    ShowSetting(SETTING_OPACITY);
     CreateMenus();
 }
 
 void DoCapturedMenu(int value)
 {
     CapturedOnOff = value;
-    RequestRedisplay();
+    ShowSetting(SETTING_CAPTURED);
 }
 
 void DoEditMenu(int value)

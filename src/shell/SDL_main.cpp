@@ -75,7 +75,7 @@ int SDL_main(int argc, char** argv)
     // 12. A game named on the command line (what GLUT's own options left of
     // it) replaces the new one; a file refused leaves the new game standing.
     if (argc > 1)
-        RestoreGameFromFile(argv[1]);
+        OpenGameInWindow(argv[1]);
     for (int i = 2; i < argc; i++)
         printf("\none game at a time: \"%s\" not opened", argv[i]);
 

@@ -7,5 +7,5 @@ void ToggleCoordinates()
 {
     CoordinatesOnOff = !CoordinatesOnOff;
     printf("\nCoordinates %s", CoordinatesOnOff ? "ON" : "OFF");
-    ShowMessage(CoordinatesOnOff ? "coordinates shown (N hides them)" : "coordinates hidden (N shows them)");
+    ShowSetting(SETTING_COORDINATES);
 }

@@ -34,7 +34,8 @@ extern char info_string[64];  // one-frame message under the move line
 // a few seconds, then it fades.
 void ShowMessage(const char* text);
 // The message and its brightness now (1 new, 0 gone); null when none.
-const char* MessageNow(float* brightness);
+// *fresh tells the frame that draws a message first.
+const char* MessageNow(float* brightness, bool* fresh = nullptr);
 extern char banner_string[64];
 extern char move_string[64];
 
@@ -54,6 +55,27 @@ enum DISCARD_E { DISCARD_QUIT, DISCARD_NEW_GAME };
 // True when the game may be given up: it has no moves that are not saved,
 // or the player said so in a message box.
 bool ConfirmDiscard(DISCARD_E why);
+
+// The settings that keys and menus change. Each change is named at the
+// window's foot: what the setting became.
+enum SETTING_E {
+    SETTING_DIFFICULTY, SETTING_TIME_LIMIT, SETTING_RULES, SETTING_NOTATION, SETTING_COMPUTER,
+    SETTING_SPREAD, SETTING_PIECES, SETTING_PROJECTION, SETTING_OPACITY, SETTING_AXES, SETTING_CAPTURED,
+    SETTING_MOVE_LIST, SETTING_COORDINATES, SETTING_CLOCK, SETTING_EVALUATION, SETTING_COUNT
+};
+// A value of a setting in a few words ("time limit: 30 s a move"). The value
+// is what the setting's variable holds; the computer's side is VORNAK_BOTH
+// in autoplay, a toggle 1 when on, the clock a TIMERMODE_E.
+std::string DescribeSetting(SETTING_E which, int value);
+// Names the setting's present value at the window's foot.
+void ShowSetting(SETTING_E which);
+
+// Restore (R, the Game menu), a game named at start-up and a position set
+// up (P, the Game menu), as the record does them, with a message in the
+// window naming the file or line refused and why.
+void RestoreGameInWindow(int oldway);
+void OpenGameInWindow(const char* name);
+void SetUpPositionInWindow();
 
 // The hint (I key, Game menu): a short search suggests the human's move,
 // marked and named but not played. HintShown answers it while the position

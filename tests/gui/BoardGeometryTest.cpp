@@ -270,6 +270,70 @@ TEST(Camera, EverySquaresCentreProjectsInsideItsSquareInEveryView)
     ExpectCentresInsideSquares(CurrentView(), "boards moved");
 }
 
+// ---------------------------------------------------------------- coordinates
+
+// Where a label's text lies in the window: a box round its centre as wide
+// as Helvetica's widest letters make it.
+struct LABEL_BOX_T {
+    std::string text;
+    bool name;  // a level's or a pin's
+    double x0, y0, x1, y1;
+};
+
+std::vector<LABEL_BOX_T> LabelBoxes(const VIEW_T& v)
+{
+    std::vector<LABEL_BOX_T> boxes;
+    for (const COORD_LABEL_T& label : CoordinateLabels(&state.position)) {
+        double x, y;
+        P3D_T at = label.at;
+        EXPECT_TRUE(ProjectToWindow(&v, kViewport, &at, &x, &y, nullptr)) << label.text;
+        double half_width = label.text.size() * (label.large ? 17 : 8) / 2.0, half_height = label.large ? 7 : 5;
+        bool name = label.large || label.text.size() >= 3;
+        boxes.push_back({label.text, name, x - half_width, y - half_height, x + half_width, y + half_height});
+    }
+    return boxes;
+}
+
+// Pairs of labels whose boxes meet, as "a/b" texts.
+std::vector<std::string> Crowded(const std::vector<LABEL_BOX_T>& boxes, bool names_only)
+{
+    std::vector<std::string> crowded;
+    for (size_t i = 0; i < boxes.size(); i++)
+        for (size_t j = i + 1; j < boxes.size(); j++) {
+            const LABEL_BOX_T &a = boxes[i], &b = boxes[j];
+            if (names_only && !a.name && !b.name)
+                continue;
+            if (a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1)
+                crowded.push_back(a.text + "/" + b.text);
+        }
+    return crowded;
+}
+
+// With coordinates on, no two labels of the tri-dimensional board cover
+// each other in the default view, in every notation and with the boards
+// moved; seen from above, where the levels lie one over another, the
+// levels' and pins' names still keep apart from everything.
+TEST(Coordinates, LabelsKeepApart)
+{
+    for (int notation : {NOTATION_VESKAR, NOTATION_STANDARD, NOTATION_ALGEBRAIC}) {
+        NewGame(3);
+        state.notation = notation;
+        ResetView();
+        EXPECT_EQ(Crowded(LabelBoxes(CurrentView()), false), std::vector<std::string>{}) << notation;
+        Overhead();
+        EXPECT_EQ(Crowded(LabelBoxes(CurrentView()), true), std::vector<std::string>{}) << notation;
+    }
+    NewGame(3);
+    ResetView();
+    POS_T* b = &state.position;
+    b->whereis_board[0] = ABW_QL3;
+    b->whereis_board[3] = ABW_KL4;
+    EXPECT_EQ(Crowded(LabelBoxes(CurrentView()), false), std::vector<std::string>{});
+    NewGame(2);
+    ResetView();
+    EXPECT_EQ(Crowded(LabelBoxes(CurrentView()), false), std::vector<std::string>{});
+}
+
 TEST(Camera, BlackViewShowsThePlainBoardFromTheOtherSide)
 {
     NewGame(2);

@@ -7,12 +7,15 @@
 #include "shell/shell.h"
 #include "shell/timers.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -537,6 +540,140 @@ TEST(Keys, KMovesTheChosenAttackBoardToTheNextFreePin)
     Press('J');
     EXPECT_EQ(Press('J'), "\nj=0");
     Clutch(0);  // K holds and restarts the thinking thread; no test wants it
+}
+
+// ---------------------------------------------------------------- window messages
+
+std::string MessageShown()
+{
+    float brightness;
+    const char* text = MessageNow(&brightness);
+    return text ? text : "";
+}
+
+// The settings the keys below change, as they were, and the thinking
+// thread stopped, however the test ends.
+struct SETTINGS_KEPT_T {
+    STATE_T* saved = new STATE_T(state);
+    TIMERMODE_E timermode = timers.timermode;
+    int axes = AxesOnOff, captured = CapturedOnOff, move_list = MoveListOnOff, coordinates = CoordinatesOnOff;
+    bool eval = eval_show;
+    ~SETTINGS_KEPT_T()
+    {
+        Clutch(0);
+        state = *saved;
+        delete saved;
+        timers.timermode = timermode;
+        AxesOnOff = axes;
+        CapturedOnOff = captured;
+        MoveListOnOff = move_list;
+        CoordinatesOnOff = coordinates;
+        eval_show = eval;
+    }
+};
+
+// Every value a settings menu offers has words of its own, and a choice
+// menu's words name the entry as the menu labels it.
+TEST(Messages, EveryMenuChoiceOfASettingIsNamed)
+{
+    ValidSettings();
+    std::vector<MENU_T> menus = DescribeMenus();
+    const struct {
+        int* menu;
+        SETTING_E which;
+        bool labelled;  // the menu's labels name the values
+    } settings[] = {
+        {&RulesMenu, SETTING_RULES, true},          {&NotationMenu, SETTING_NOTATION, true},
+        {&CompMenu, SETTING_COMPUTER, true},        {&TimeLimitMenu, SETTING_TIME_LIMIT, true},
+        {&DifficultyMenu, SETTING_DIFFICULTY, true}, {&SpreadMenu, SETTING_SPREAD, true},
+        {&PiecesMenu, SETTING_PIECES, true},        {&ProjMenu, SETTING_PROJECTION, true},
+        {&AxesMenu, SETTING_AXES, false},           {&CapturedMenu, SETTING_CAPTURED, false},
+        {&OpacityMenu, SETTING_OPACITY, true},
+    };
+    auto squeezed = [](std::string text) {
+        std::string out;
+        for (char c : text)
+            if (c != ' ' && c != '>')
+                out += char(tolower(c));
+        return out;
+    };
+    for (const auto& setting : settings) {
+        std::set<std::string> seen;
+        for (const MENU_ENTRY_T& e : FindMenu(menus, setting.menu).entries) {
+            std::string words = DescribeSetting(setting.which, e.value);
+            SCOPED_TRACE(e.label + " -> " + words);
+            EXPECT_TRUE(seen.insert(words).second) << "said of two entries";
+            EXPECT_FALSE(isdigit(words.back())) << "a number, not words";
+            if (setting.labelled) {
+                EXPECT_NE(squeezed(words).find(squeezed(e.label)), std::string::npos);
+            }
+        }
+    }
+    EXPECT_EQ(DescribeSetting(SETTING_TIME_LIMIT, 30), "time limit: 30 s a move");
+    EXPECT_EQ(DescribeSetting(SETTING_TIME_LIMIT, 300), "time limit: 5 min a move");
+    EXPECT_EQ(DescribeSetting(SETTING_TIME_LIMIT, 90), "time limit: 90 s a move");
+    EXPECT_EQ(DescribeSetting(SETTING_RULES, 7), "rules: 7");
+}
+
+// A key that changes a setting says at the window's foot what it became.
+TEST(Messages, KeysSayWhatTheSettingBecame)
+{
+    SETTINGS_KEPT_T kept;
+    state.maxdepth = DIFF_HARD;
+    Press('D');
+    EXPECT_EQ(MessageShown(), "difficulty: easy");
+    timers.timermode = TM_OFF;
+    Press('t');
+    EXPECT_EQ(MessageShown(), "clock: time of the game");
+    Press('T');
+    EXPECT_EQ(MessageShown(), "clock: White's time");
+    Press('B');
+    EXPECT_EQ(MessageShown(), "computer plays Black");
+    Press('w');
+    EXPECT_EQ(MessageShown(), "computer plays White");
+    CaptureStdout();
+    KeyboardSpecial(GLUT_KEY_F9, 0, 0);
+    Clutch(0);  // no autoplay on the test's board
+    EXPECT_EQ(MessageShown(), "computer plays both sides");
+    KeyboardSpecial(GLUT_KEY_F9, 0, 0);
+    EXPECT_EQ(MessageShown(), "computer plays White");
+    KeyboardSpecial(GLUT_KEY_F10, 0, 0);
+    GetCapturedStdout();
+    EXPECT_EQ(MessageShown(), "computer does not play");
+
+    // Toggles: each press names the other state.
+    const struct {
+        char key;
+        SETTING_E which;
+    } toggles[] = {{'A', SETTING_AXES},      {'C', SETTING_CAPTURED},     {'X', SETTING_OPACITY},
+                   {'M', SETTING_MOVE_LIST}, {'N', SETTING_COORDINATES}, {'E', SETTING_EVALUATION}};
+    for (const auto& t : toggles) {
+        Press(t.key);
+        std::string first = MessageShown();
+        Press(t.key);
+        std::string second = MessageShown();
+        EXPECT_NE(first, second) << t.key;
+        EXPECT_TRUE(first == DescribeSetting(t.which, 1) || first == DescribeSetting(t.which, 0)) << first;
+        EXPECT_TRUE(second == DescribeSetting(t.which, 1) || second == DescribeSetting(t.which, 0)) << second;
+    }
+    Press('N');
+    EXPECT_EQ(MessageShown(),
+              CoordinatesOnOff ? "coordinates shown (N hides them)" : "coordinates hidden (N shows them)");
+}
+
+// A message wider than the window takes more lines, broken at spaces; a
+// word wider than a line is cut, and nothing is lost.
+TEST(Messages, LongMessagesAreBrokenToFitTheWindow)
+{
+    auto ten_a_letter = [](const std::string& text) { return int(text.size()) * 10; };
+    std::string text = "could not restore  a-rather-long-name.sav: not a Vornak save file";
+    std::vector<std::string> lines = WrapText(text, 200, ten_a_letter);
+    EXPECT_EQ(lines, (std::vector<std::string>{"could not restore", "a-rather-long-name.s", "av: not a Vornak",
+                                               "save file"}));
+    EXPECT_EQ(WrapText("short", 200, ten_a_letter), std::vector<std::string>{"short"});
+    EXPECT_TRUE(WrapText("   ", 200, ten_a_letter).empty());
+    // Narrower than a letter: a letter a line, and still an end.
+    EXPECT_EQ(WrapText("ab c", 5, ten_a_letter), (std::vector<std::string>{"a", "b", "c"}));
 }
 
 }  // namespace

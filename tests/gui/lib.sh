@@ -420,3 +420,44 @@ gui_wait_region_colors()
     gui_log "still no $missing in $region"
     return 1
 }
+
+# The message at the window's foot, drawn in this colour at full brightness.
+GUI_MESSAGE_COLOR='#FFFF99'
+
+# Whether the window's foot shows a message.
+gui_message_shown()
+{
+    local geo w h
+    gui_screenshot "$GUI_TMP/foot.png"
+    gui_window_origin
+    geo=$(timeout 5 xdotool getwindowgeometry --shell "$GUI_WID") || gui_fail "no window geometry"
+    w=$(echo "$geo" | sed -n 's/^WIDTH=//p')
+    h=$(echo "$geo" | sed -n 's/^HEIGHT=//p')
+    gui_region_has_color "$GUI_TMP/foot.png" "${w}x30+$GUI_WX+$((GUI_WY + h - 30))" "$GUI_MESSAGE_COLOR"
+}
+
+# Waits until no message is shown (they fade after a few seconds); false
+# when one is still there after the time given (default 10 seconds).
+gui_wait_message_gone()
+{
+    local i
+    for i in $(seq $((${1:-10} * 2))); do
+        gui_message_shown || return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# Waits until a frame has drawn the message at the window's foot, for a
+# program started with VORNAK_TRACE_MESSAGES set in its environment: the
+# frame prints the whole text as a console line "window message: <text>".
+gui_expect_message()
+{
+    local text=$1 i
+    for i in $(seq 200); do
+        gui_console | grep -qxF -- "window message: $text" && break
+        sleep 0.05
+    done
+    gui_console | grep -qxF -- "window message: $text" || gui_fail "the window never showed the message: $text"
+    gui_message_shown || gui_fail "nothing at the window's foot for the message: $text"
+}

@@ -62,6 +62,9 @@ board_start_plain_game "$VORNAK"
 for move in e2e4 d7d5 e4d5 d8d5; do
     board_move "$move"
 done
+# The board's extent is measured below: F10's message at the window's foot
+# must have faded first.
+gui_wait_message_gone || gui_fail "the message at the window's foot never faded"
 
 for size in "1000 560" "520 800"; do
     # shellcheck disable=SC2086

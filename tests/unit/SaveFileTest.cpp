@@ -554,6 +554,70 @@ TEST_F(SaveFileCommands, RestoreReportsAndRefusesWithoutEndingTheGame)
     EXPECT_EQ(LayoutOfSize(bytes.size()), LAYOUT_UNKNOWN);
 }
 
+// What the window says of a refused file or line: the console's reason,
+// or shorter words where the console's are the program's own shorthand;
+// nothing after a success or a cancelled question.
+TEST_F(SaveFileCommands, RefusalsGiveTheirReasonForTheWindow)
+{
+    PlayGame(2);
+    Bytes good = SaveImage();
+    NewGame(2);
+    WatchShell();
+    const std::string pgn = "[Event \"x\"]\n\n1. e4 e5 2. Ke3 *\n";
+    WriteFile("short.sav", Bytes(1000, 7));
+    WriteFile("bad.pgn", Bytes(pgn.begin(), pgn.end()));
+    const std::pair<const char*, const char*> files[] = {
+        {"short.sav", "not a Vornak save file (wrong size: 1000 bytes)"},
+        {"bad.pgn", "move 2. Ke3: no legal move fits"},
+        {"missing.sav", "No such file or directory"},
+    };
+    for (const auto& file : files) {
+        std::string why = "stale";
+        Console([&] { EXPECT_FALSE(RestoreGameFromFile(file.first, &why)); });
+        EXPECT_EQ(why, file.second) << file.first;
+    }
+    std::string why;
+    Console([&] { EXPECT_FALSE(RestoreGameFromFile(std::string(300, 'a').c_str(), &why)); });
+    EXPECT_EQ(why, "file name too long");
+    Bytes mode = good;
+    Put32(&mode, 4604, 9);
+    WriteFile("mode.sav", mode);
+    Console([&] { EXPECT_FALSE(RestoreGameFromFile("mode.sav", &why)); });
+    EXPECT_EQ(why, "game mode 9 is neither 2 (plain) nor 3 (tri-dimensional)");
+    WriteFile("good.sav", good);
+    Console([&] { EXPECT_TRUE(RestoreGameFromFile("good.sav", &why)); });
+    EXPECT_EQ(why, "");
+
+    // Positions: cancelled, refused, and without an entry dialog or a file.
+    static std::string typed;
+    static int answer;
+    shell_hooks.ask_text = [](const char*, const char*, char* text, size_t size) {
+        snprintf(text, size, "%s", typed.c_str());
+        return answer;
+    };
+    answer = 0;
+    why = "stale";
+    EXPECT_FALSE(SetUpPositionAsked(&why));
+    EXPECT_EQ(why, "");
+    answer = 1;
+    typed = "8/8/8/8/8/8/8/8 w - - 0 1";
+    std::string out = Console([&] { EXPECT_FALSE(SetUpPositionAsked(&why)); });
+    // The line typed is no tag of a game: the window leaves the tag out.
+    EXPECT_EQ(why, "missing White king");
+    EXPECT_EQ(out, "\nPosition refused: the FEN tag: missing White king\nthe game in progress is unchanged");
+    typed = "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 "
+            "QL1,QL1,KL1,KL6 wbwb";
+    out = Console([&] { EXPECT_FALSE(SetUpPositionAsked(&why)); });
+    EXPECT_EQ(why, "two boards on pin QL1 (QLW and QLB)");
+    EXPECT_EQ(out, "\nPosition refused: the Position tag: " + why + "\nthe game in progress is unchanged");
+    typed = "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1";
+    Console([&] { EXPECT_TRUE(SetUpPositionAsked(&why)); });
+    EXPECT_EQ(why, "");
+    shell_hooks.ask_text = nullptr;
+    Console([&] { EXPECT_FALSE(SetUpPositionAsked(&why)); });
+    EXPECT_EQ(why, "position.txt: No such file or directory");
+}
+
 // Save and Restore by the name's extension: PGN for the plain game, the
 // record for the other, both back move for move; the wrong game for a
 // format, a refused move and a pipe leave the file and the game alone.
