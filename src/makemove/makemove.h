@@ -3,6 +3,8 @@
 
 #include "board/board.h"
 
+#include <memory>
+
 struct CAP_T {
     char captured_list[40];  // [0] is the count, then the codes in capture order
     int wht_cnt, blk_cnt;    // pieces captured, pawns included, kings never
@@ -24,6 +26,22 @@ void UpdateMoves(POS_T* b, POS_T* oldb, MOVE_T* move);
 // default; a thread may point it at a private copy.
 uint32_t* LineHashList();
 void SetLineHashList(uint32_t* list);
+
+// Gives the moves made while it lives a key history of their own: a game
+// read or written move by move, or moves tried to see which are legal, must
+// not overwrite the key history of the game in progress, which finds
+// repetitions in it (and, during a review, holds the plies still to come).
+struct KEY_HISTORY_GUARD_T {
+    uint32_t* saved;
+    std::unique_ptr<uint32_t[]> scratch;
+    KEY_HISTORY_GUARD_T() : saved(LineHashList()), scratch(new uint32_t[MAX_GAME_PLIES + 1]())
+    {
+        SetLineHashList(scratch.get());
+    }
+    ~KEY_HISTORY_GUARD_T() { SetLineHashList(saved); }
+    KEY_HISTORY_GUARD_T(const KEY_HISTORY_GUARD_T&) = delete;
+    KEY_HISTORY_GUARD_T& operator=(const KEY_HISTORY_GUARD_T&) = delete;
+};
 
 // Control and pawn summaries read by the evaluation.
 // Row by column, 0 when none; scratch of the evaluating thread.

@@ -23,6 +23,7 @@ int LegalChoices(POS_T* b, std::vector<MOVE_T>* out)
 {
     MOVE_T moves[MAX_MOVES];
     POS_T probe = *b;
+    KEY_HISTORY_GUARD_T history;
     int n = GetMoveCount(&probe, moves);
     std::unique_ptr<POS_T> child(new POS_T);
     out->clear();

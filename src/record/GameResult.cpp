@@ -34,19 +34,7 @@ int GameResult(POS_T* b, const char** why)
     static const char* const none = "";
     *why = none;
     std::vector<MOVE_T> legal;
-    // Trying the replies writes keys into the history; keep the game's.
-    uint32_t saved[2] = {0, 0};
-    uint32_t* history = LineHashList();
-    bool in_range = b->move_num >= 0 && b->move_num + 1 < MAX_GAME_PLIES;
-    if (in_range) {
-        saved[0] = history[b->move_num];
-        saved[1] = history[b->move_num + 1];
-    }
     int n = LegalChoices(b, &legal);
-    if (in_range) {
-        history[b->move_num] = saved[0];
-        history[b->move_num + 1] = saved[1];
-    }
     if (n == 0) {
         bool white = IsWhitesMove(b);
         bool checked = white ? KingAttacked(b, W_KING_SLOT, BLACK_SLOTS) : KingAttacked(b, B_KING_SLOT, WHITE_SLOTS);

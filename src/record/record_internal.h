@@ -84,21 +84,6 @@ struct GAME_MODE_GUARD_T {
     GAME_MODE_GUARD_T& operator=(const GAME_MODE_GUARD_T&) = delete;
 };
 
-// Gives the moves made while it lives a key history of their own: a game
-// read or written move by move must not overwrite the key history of the
-// game in progress, which finds repetitions in it.
-struct KEY_HISTORY_GUARD_T {
-    uint32_t* saved;
-    std::unique_ptr<uint32_t[]> scratch;
-    KEY_HISTORY_GUARD_T() : saved(LineHashList()), scratch(new uint32_t[MAX_GAME_PLIES + 1]())
-    {
-        SetLineHashList(scratch.get());
-    }
-    ~KEY_HISTORY_GUARD_T() { SetLineHashList(saved); }
-    KEY_HISTORY_GUARD_T(const KEY_HISTORY_GUARD_T&) = delete;
-    KEY_HISTORY_GUARD_T& operator=(const KEY_HISTORY_GUARD_T&) = delete;
-};
-
 // A game's moves made one after another from its start, on positions of its
 // own; Make answers false for a move that cannot be made.
 struct GAME_WALK_T {

@@ -5,8 +5,11 @@
 #include "shell/shell.h"
 #include "shell/timers.h"
 
+#include "movegen/movegen.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 // Who is to move, and whether the computer plays; in the colour of the side
 // to move, orange when the computer is off.
@@ -84,6 +87,29 @@ static const char* LevelSuffix(POS_T* b, SQ_T sq)
     }
 }
 
+namespace {
+
+// Mate or stalemate as the board shows it, which only the thinking thread
+// records: two players at one board see the game's end too. 1 or -1 the
+// side that mated, 2 stalemate, 0 a move remains. Worked out once a
+// position, not every frame.
+int NoMoveVerdict(POS_T* b)
+{
+    static uint32_t key = 0;
+    static int ply = -1, verdict = 0;
+    if (b->hash1 == key && b->move_num == ply)
+        return verdict;
+    key = b->hash1;
+    ply = b->move_num;
+    std::vector<MOVE_T> legal;
+    verdict = 0;
+    if (!PositionUnplayableWhy(b) && LegalChoices(b, &legal) == 0)
+        verdict = (b->flags & FLAG_IN_CHECK) ? -NextToPlay(b) : 2;
+    return verdict;
+}
+
+}  // namespace
+
 // Check and the game's end, else a pending message, else the selection or
 // the ply count. The message is shown once: the next frame drops it.
 const GLfloat* ComposeStatusLine(char* text, size_t size)
@@ -91,15 +117,16 @@ const GLfloat* ComposeStatusLine(char* text, size_t size)
     POS_T* b = &state.position;
     SQ_T sel = state.selected;
     const GLfloat* color = color_green;
+    int winner = b->winner ? b->winner : NoMoveVerdict(b);
     // The last move's check mark, or the position's own flag: an edited or
     // restored board may be in check with no move behind it.
-    if (b->last_move.check || (b->flags & FLAG_IN_CHECK)) {
+    if (b->last_move.check || (b->flags & FLAG_IN_CHECK) || (!b->winner && winner == 2)) {
         color = color_red;
         snprintf(text, size, "%s",
-                 b->winner == 0                     ? "CHECK"
-                 : b->winner == 1 || b->winner == -1 ? "CHECKMATE"
-                 : b->winner == 2                   ? "STALEMATE"
-                                                    : "YOU TELL ME");
+                 winner == 0                   ? "CHECK"
+                 : winner == 1 || winner == -1 ? "CHECKMATE"
+                 : winner == 2                 ? "STALEMATE"
+                                               : "YOU TELL ME");
     } else if (info_string[0]) {
         color = color_white;
         snprintf(text, size, "%s", info_string);

@@ -657,11 +657,27 @@ TEST(StatusText, StatusLineShowsSelectionMessageOnceAndCheck)
     EXPECT_EQ(color, color_white);
     EXPECT_EQ(Status(&color), "Ng1");  // shown by one frame only
     state.selected = NO_SQUARE;
-    Play({"e2e4", "f7f6", "d2d4", "g7g5", "d1h5"});
+    Play({"e2e4", "d7d6", "f1b5"});
     snprintf(info_string, sizeof info_string, "a message");
     EXPECT_EQ(Status(&color), "CHECK");
     EXPECT_EQ(color, color_red);
+    // Mate and stalemate show from the board, with nobody playing for the
+    // computer to record them.
+    NewGame(2);
+    Play({"e2e4", "f7f6", "d2d4", "g7g5", "d1h5"});
+    EXPECT_EQ(Status(&color), "CHECKMATE");
+    EXPECT_EQ(state.position.winner, 0);
+    std::string err;
+    int mode;
+    ASSERT_TRUE(ParsePosition("k7/8/1Q6/8/8/8/8/K7 b - - 0 1", &state.position, &mode, &err)) << err;
+    EXPECT_EQ(Status(&color), "STALEMATE");
+    EXPECT_EQ(color, color_red);
+    ASSERT_TRUE(ParsePosition("k7/8/8/2Q5/8/8/8/K7 b - - 0 1", &state.position, &mode, &err)) << err;
+    Status(&color);
+    EXPECT_EQ(color, color_green) << "a king with a move left";
     // The result, as the thinking thread records it.
+    NewGame(2);
+    Play({"e2e4", "f7f6", "d2d4", "g7g5", "d1h5"});
     state.position.winner = 1;
     snprintf(info_string, sizeof info_string, "a message");
     EXPECT_EQ(Status(&color), "CHECKMATE");

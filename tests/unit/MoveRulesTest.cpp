@@ -728,3 +728,19 @@ TEST(Jumps, RookOnABoardReachesAcrossFreePins) {
 }
 
 }  // namespace
+
+// Listing the legal moves tries each one, but leaves the game's key history
+// as it was: during a review it holds the plies still to come, and a
+// repetition is found in it.
+TEST(LegalChoices, LeavesTheGamesKeyHistoryAlone) {
+    auto p = mt::Load("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
+    p->move_num = 40;
+    std::vector<uint32_t> before(state.hash_list, state.hash_list + MAX_GAME_PLIES);
+    for (int i = 0; i < MAX_GAME_PLIES; i++)
+        state.hash_list[i] = 0x5EED0000u + i;
+    std::vector<uint32_t> marked(state.hash_list, state.hash_list + MAX_GAME_PLIES);
+    std::vector<MOVE_T> legal;
+    EXPECT_GT(LegalChoices(p.get(), &legal), 20);
+    EXPECT_TRUE(std::equal(marked.begin(), marked.end(), state.hash_list));
+    std::copy(before.begin(), before.end(), state.hash_list);
+}
