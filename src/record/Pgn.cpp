@@ -289,20 +289,9 @@ bool PgnGameMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* moves,
         *err = "a game of the variant \"" + g.Tag("Variant") + "\", not of the plain game";
         return false;
     }
-    int mode = 0;
     if (*set_up) {
-        if (!ParsePosition(fen, start, &mode, err)) {
-            *err = "the FEN tag: " + *err;
+        if (!StartFromTag(fen, "FEN", 2, start, err))
             return false;
-        }
-        if (mode != 2) {
-            *err = "the FEN tag is not a plain-game position";
-            return false;
-        }
-        if (const char* why = PositionUnplayableWhy(start)) {
-            *err = std::string("the FEN tag: ") + why;
-            return false;
-        }
     } else if (!StandardStart(start)) {
         *err = "the start position cannot be built";
         return false;

@@ -126,19 +126,8 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
     KEY_HISTORY_GUARD_T history;
     std::string line = g.Tag("Position");
     *set_up = !line.empty();
-    int mode = 0;
-    if (!ParsePosition(*set_up ? line : kTriStart, start, &mode, err)) {
-        *err = "the Position tag: " + *err;
+    if (!StartFromTag(*set_up ? line : kTriStart, "Position", 3, start, err))
         return false;
-    }
-    if (mode != 3) {
-        *err = "the Position tag is not a tri-dimensional position";
-        return false;
-    }
-    if (const char* why = PositionUnplayableWhy(start)) {
-        *err = std::string("the Position tag: ") + why;
-        return false;
-    }
     if (!GAME_WALK_T::Fits(start, g.moves.size(), err))
         return false;
     GAME_WALK_T walk(start);

@@ -84,6 +84,27 @@ struct GAME_MODE_GUARD_T {
     GAME_MODE_GUARD_T& operator=(const GAME_MODE_GUARD_T&) = delete;
 };
 
+// The start position a game text's tag gives: read, of the game dmode and
+// playable; otherwise false, with the reason under the tag's name.
+inline bool StartFromTag(const std::string& text, const char* tag, int dmode, POS_T* start, std::string* err)
+{
+    const std::string name = std::string("the ") + tag + " tag";
+    int mode = 0;
+    if (!ParsePosition(text, start, &mode, err)) {
+        *err = name + ": " + *err;
+        return false;
+    }
+    if (mode != dmode) {
+        *err = name + " is not a " + (dmode == 2 ? "plain-game" : "tri-dimensional") + " position";
+        return false;
+    }
+    if (const char* why = PositionUnplayableWhy(start)) {
+        *err = name + ": " + why;
+        return false;
+    }
+    return true;
+}
+
 // A game's moves made one after another from its start, on positions of its
 // own; Make answers false for a move that cannot be made.
 struct GAME_WALK_T {

@@ -12,48 +12,26 @@ gui_begin
 cp "$SAMPLES/castling-en-passant.pgn" "$SAMPLES/castling-tdcl.tdr" "$GUI_WORK/"
 printf '[Event "x"]\n\n1. e4 e5 2. Ke3 *\n' >"$GUI_WORK/illegal.pgn"
 
-# The chooser titled so: type a name over the one it suggests, then Return.
-choose()
-{
-    local title=$1 name=$2 chooser="" i
-    for i in $(seq 100); do
-        chooser=$(timeout 5 xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-        [ -n "$chooser" ] && break
-        sleep 0.1
-    done
-    [ -n "$chooser" ] || gui_fail "no '$title' chooser"
-    timeout 5 xdotool windowfocus --sync "$chooser" || gui_fail "cannot focus the chooser"
-    sleep 0.5
-    timeout 5 xdotool key ctrl+a || gui_fail "xdotool key ctrl+a"
-    timeout 5 xdotool type --delay 20 "$name" || gui_fail "xdotool type"
-    timeout 5 xdotool key Return || gui_fail "xdotool key Return"
-    for i in $(seq 50); do
-        [ -z "$(timeout 5 xdotool search --onlyvisible --name "^$title\$" 2>/dev/null)" ] && break
-        sleep 0.1
-    done
-    timeout 5 xdotool windowfocus --sync "$GUI_WID" || gui_fail "cannot focus the window"
-}
-
 # The plain game from the command line, out again as PGN.
 GUI_WINDOW_NAME='^castling-en-passant\.pgn$'
 gui_start_ready "$VORNAK" castling-en-passant.pgn
 gui_wait_output $'\nRestore game ...\nVornak V2.98f\n\ncomplete!'
 gui_key s
-choose 'Save game' "$GUI_WORK/again.pgn"
+gui_type_in_dialog 'Save game' "$GUI_WORK/again.pgn"
 gui_wait_output "/again.pgn ...complete" 30
 cmp "$GUI_WORK/again.pgn" "$GUI_WORK/castling-en-passant.pgn" || gui_fail "the PGN written differs from the one read"
 
 # The tri-dimensional record through the R chooser, out again as a record;
 # as PGN it is refused and no file is made.
 gui_key r
-choose 'Restore game' "$GUI_WORK/castling-tdcl.tdr"
+gui_type_in_dialog 'Restore game' "$GUI_WORK/castling-tdcl.tdr"
 gui_wait_output $'again.pgn ...complete\nRestore game ...\nVornak V2.98f\n\ncomplete!'
 gui_key s
-choose 'Save game' "$GUI_WORK/tri.pgn"
+gui_type_in_dialog 'Save game' "$GUI_WORK/tri.pgn"
 gui_wait_output "/tri.pgn ...failed: PGN holds the plain game only" 30
 [ -e "$GUI_WORK/tri.pgn" ] && gui_fail "a refused save left a file"
 gui_key s
-choose 'Save game' "$GUI_WORK/again.tdr"
+gui_type_in_dialog 'Save game' "$GUI_WORK/again.tdr"
 gui_wait_output "/again.tdr ...complete" 30
 cmp "$GUI_WORK/again.tdr" "$GUI_WORK/castling-tdcl.tdr" || gui_fail "the record written differs from the one read"
 gui_quit

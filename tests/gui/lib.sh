@@ -461,3 +461,36 @@ gui_expect_message()
     gui_console | grep -qxF -- "window message: $text" || gui_fail "the window never showed the message: $text"
     gui_message_shown || gui_fail "nothing at the window's foot for the message: $text"
 }
+
+# Waits up to ten seconds for the dialog titled exactly TITLE (a zenity
+# chooser or entry) and gives it the focus; its id goes into GUI_DIALOG.
+gui_focus_dialog()
+{
+    local title=$1 i
+    GUI_DIALOG=""
+    for i in $(seq 100); do
+        GUI_DIALOG=$(timeout 5 xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
+        [ -n "$GUI_DIALOG" ] && break
+        sleep 0.1
+    done
+    [ -n "$GUI_DIALOG" ] || gui_fail "no dialog titled '$title'"
+    timeout 5 xdotool windowfocus --sync "$GUI_DIALOG" || gui_fail "cannot focus the dialog '$title'"
+    sleep 0.5
+}
+
+# Types TEXT into the dialog titled exactly TITLE over what it suggests,
+# presses Return, waits for the dialog to go and gives the focus back to the
+# program's window.
+gui_type_in_dialog()
+{
+    local title=$1 text=$2 i
+    gui_focus_dialog "$title"
+    timeout 5 xdotool key ctrl+a || gui_fail "xdotool key ctrl+a"
+    timeout 10 xdotool type --delay 10 "$text" || gui_fail "xdotool type"
+    timeout 5 xdotool key Return || gui_fail "xdotool key Return"
+    for i in $(seq 50); do
+        [ -z "$(timeout 5 xdotool search --onlyvisible --name "^$title\$" 2>/dev/null)" ] && break
+        sleep 0.1
+    done
+    timeout 5 xdotool windowfocus --sync "$GUI_WID" || gui_fail "cannot focus the window"
+}

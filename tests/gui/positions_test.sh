@@ -12,42 +12,20 @@ FEN='4k3/8/8/8/8/8/4P3/4K3 w - - 0 9'
 gui_require zenity
 gui_begin
 
-# The entry dialog: type the line over the suggestion, then Return.
-enter()
-{
-    local text=$1 dialog="" i
-    for i in $(seq 100); do
-        dialog=$(timeout 5 xdotool search --onlyvisible --name '^Set up position$' 2>/dev/null | head -n1)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || gui_fail "no entry dialog"
-    timeout 5 xdotool windowfocus --sync "$dialog" || gui_fail "cannot focus the entry dialog"
-    sleep 0.5
-    timeout 5 xdotool key ctrl+a || gui_fail "xdotool key ctrl+a"
-    timeout 10 xdotool type --delay 10 "$text" || gui_fail "xdotool type"
-    timeout 5 xdotool key Return || gui_fail "xdotool key Return"
-    for i in $(seq 50); do
-        [ -z "$(timeout 5 xdotool search --onlyvisible --name '^Set up position$' 2>/dev/null)" ] && break
-        sleep 0.1
-    done
-    timeout 5 xdotool windowfocus --sync "$GUI_WID" || gui_fail "cannot focus the window"
-}
-
 gui_start_ready env VORNAK_TRACE_MENUS=1 "$VORNAK"
 gui_key y
 gui_wait_output $'\nPosition: '"$START3D"$'\nwritten to position.txt'
 [ "$(cat "$GUI_WORK/position.txt")" = "$START3D" ] || gui_fail "position.txt holds '$(cat "$GUI_WORK/position.txt")'"
 
 gui_key p
-enter "$FEN"
+gui_type_in_dialog 'Set up position' "$FEN"
 gui_wait_output $'\nPosition set up: '"$FEN"
 gui_menu 0 10
 gui_wait_output $'\nPosition: '"$FEN"$'\nwritten to position.txt'
 [ "$(cat "$GUI_WORK/position.txt")" = "$FEN" ] || gui_fail "position.txt holds '$(cat "$GUI_WORK/position.txt")'"
 
 gui_menu 0 9
-enter '8/8/8/8/8/8/8/8 w - - 0 1'
+gui_type_in_dialog 'Set up position' '8/8/8/8/8/8/8/8 w - - 0 1'
 gui_wait_output $'\nPosition refused: '
 gui_wait_output $'\nthe game in progress is unchanged'
 gui_key y

@@ -35,15 +35,7 @@ gui_expect_running
 # zenity does not ask about replacing it).
 rm -f "$GUI_WORK/vornak.sav"
 gui_key s
-chooser=""
-for i in $(seq 100); do
-    chooser=$(timeout 5 xdotool search --onlyvisible --name '^Save game$' 2>/dev/null | head -n1)
-    [ -n "$chooser" ] && break
-    sleep 0.1
-done
-[ -n "$chooser" ] || gui_fail "no chooser window"
-timeout 5 xdotool windowfocus --sync "$chooser" || gui_fail "cannot focus the chooser"
-sleep 0.5
+gui_focus_dialog 'Save game'
 timeout 5 xdotool key Return || gui_fail "xdotool key Return"
 gui_wait_output "/vornak.sav ...complete" 30
 size=$(stat -c %s "$GUI_WORK/vornak.sav")

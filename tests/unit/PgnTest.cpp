@@ -155,16 +155,8 @@ TEST(Pgn, RefusedMovesNameTheirNumberAndTextAndChangeNothing)
         {"[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n1. e4 *", "the FEN tag"},
         {"[Variant \"Tri-dimensional\"]\n1. e4 *", "variant"},
     };
-    for (const auto& c : cases) {
-        std::vector<PGN_GAME_T> games;
-        std::string err;
-        ASSERT_TRUE(ReadPgn(c.text, &games, &err)) << err;
-        std::vector<uint8_t> image;
-        EXPECT_FALSE(PgnGameToSaveImage(games[0], &image, &err)) << c.text;
-        EXPECT_NE(err.find(c.why), std::string::npos) << c.text << ": " << err;
-        EXPECT_EQ(Board(), before);
-        EXPECT_EQ(RecordedMoves(), (std::vector<std::string>{"e2e4", "c7c5"}));
-    }
+    for (const auto& c : cases)
+        rt::ExpectRefusedImport(PgnGameToSaveImage, c.text, c.why, before, {"e2e4", "c7c5"});
 }
 
 // Hostile text is refused, each in well under a second.

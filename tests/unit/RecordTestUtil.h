@@ -187,4 +187,21 @@ inline std::vector<std::string> RecordedMoves()
 
 inline std::string Board() { return FormatPosition(&state.position, state.dmode); }
 
+// A game text that `convert` (a PGN or tri-dimensional record importer) must
+// refuse with a reason containing `why`, leaving the game in progress, its
+// board `before` and its recorded `moves`, as they were.
+inline void ExpectRefusedImport(bool (*convert)(const PGN_GAME_T&, std::vector<uint8_t>*, std::string*),
+                                const std::string& text, const char* why, const std::string& before,
+                                const std::vector<std::string>& moves)
+{
+    std::vector<PGN_GAME_T> games;
+    std::string err;
+    ASSERT_TRUE(ReadPgn(text, &games, &err)) << err;
+    std::vector<uint8_t> image;
+    EXPECT_FALSE(convert(games[0], &image, &err)) << text;
+    EXPECT_NE(err.find(why), std::string::npos) << text << ": " << err;
+    EXPECT_EQ(Board(), before);
+    EXPECT_EQ(RecordedMoves(), moves);
+}
+
 }  // namespace rt

@@ -140,16 +140,8 @@ TEST(TriRecord, RefusalsNameTheMoveAndChangeNothing)
         {head + "[SetUp \"1\"]\n[Position \"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1\"]\n1. E1B3 *",
          "Position tag"},
     };
-    for (const auto& c : cases) {
-        std::vector<PGN_GAME_T> games;
-        std::string err;
-        ASSERT_TRUE(ReadPgn(c.text, &games, &err)) << err;
-        std::vector<uint8_t> image;
-        EXPECT_FALSE(TriRecordToSaveImage(games[0], &image, &err)) << c.text;
-        EXPECT_NE(err.find(c.why), std::string::npos) << c.text << ": " << err;
-        EXPECT_EQ(Board(), before);
-        EXPECT_EQ(RecordedMoves(), std::vector<std::string>{"E1B3"});
-    }
+    for (const auto& c : cases)
+        rt::ExpectRefusedImport(TriRecordToSaveImage, c.text, c.why, before, {"E1B3"});
     NewGame(2);
     PGN_GAME_T g;
     std::string err;
