@@ -151,6 +151,22 @@ w_answer()
     xdotool windowfocus --sync "$wid" key "$key"
 }
 
+# Answers a message box with a key until it goes away: on a loaded machine a
+# key sent while the box is still being mapped is lost.
+w_dismiss()  # window-id key
+{
+    local try i
+    for try in 1 2 3 4 5 6; do
+        sleep 0.5
+        xdotool windowfocus --sync "$1" key "$2" 2>/dev/null
+        for i in $(seq 25); do
+            xwininfo -id "$1" >/dev/null 2>&1 || return 0
+            sleep 0.2
+        done
+    done
+    w_fail "the box $1 stays after six presses of $2"
+}
+
 w_wait_exit()
 {
     local limit=${1:-60} i

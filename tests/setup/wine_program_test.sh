@@ -191,7 +191,7 @@ w_log "the computer's move: $(grep -E '^1\. ' "$W_LOG" | tr -d '\r')"
 activate "$WID"
 xdotool key q
 BOX=$(w_find_window '^Unsaved moves$' 30) || w_fail "Q with an unsaved move did not ask"
-xdotool windowfocus --sync "$BOX" key Return
+w_dismiss "$BOX" Return
 w_wait_exit 30
 [ "$W_STATUS" = 0 ] || w_fail "the program exited with $W_STATUS on Q"
 window_gone "$WID" 10 || w_fail "the window stays after the program ended"
