@@ -59,10 +59,11 @@ def best_move(engine, rules, limit, position):
     return None
 
 
-def play_game(args, white, black, rules, opening):
-    """1, 0.5 or 0 for White, and why."""
+def play_game(args, white, black, rules, opening, positions):
+    """1, 0.5 or 0 for White, and why; every position met goes to positions."""
     position, status, legal = play(args.play, rules, args.start, opening)
     seen = {repetition_key(position): 1}
+    positions.append(position)
     for ply in range(args.max_plies):
         if status == "checkmate":
             return (0 if position.split()[2 if position.startswith("3d") else 1] == "w" else 1), "mate"
@@ -77,6 +78,7 @@ def play_game(args, white, black, rules, opening):
         if after is None:
             return (0 if white_to_move else 1), "no legal move from %s: %s" % (engine, move)
         position, status, legal = after
+        positions.append(position)
         key = repetition_key(position)
         seen[key] = seen.get(key, 0) + 1
         if seen[key] >= 3:
@@ -108,6 +110,7 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--max-plies", type=int, default=300)
     parser.add_argument("--play", default="build/vornak-play", help="the vornak-play that keeps the games")
+    parser.add_argument("--positions", help="file to add every position to, with the game's result, for tuning")
     args = parser.parse_args()
     args.start = PLAIN_START if args.plain else TRI_START
     args.limit = ["--depth", str(args.depth)] if args.depth else ["--movetime", str(max(1, round(args.time * 1000)))]
@@ -126,7 +129,13 @@ def main():
                 opening.append(rng.choice(legal))
         first_white = g % 2 == 0
         white, black = (args.engine1, args.engine2) if first_white else (args.engine2, args.engine1)
-        result, why = play_game(args, white, black, rules, opening)
+        positions = []
+        result, why = play_game(args, white, black, rules, opening, positions)
+        if args.positions:
+            # The rules go along: they decide which attack-board moves exist.
+            with open(args.positions, "a") as out:
+                for position in positions:
+                    out.write("%s\t%s\t%g\n" % (rules, position, result))
         mine = result if first_white else 1 - result
         points += mine
         print("game %d %s %s engine1 %s: %s (%s); engine1 %.1f/%d" %

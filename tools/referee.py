@@ -140,7 +140,7 @@ def parse_result(line):
     return m.group(1), (m.group(2) or "{}")[1:-1]
 
 
-def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, max_plies, log):
+def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_plies, log):
     """Plays one game from the opening moves; returns (result, reason, moves)."""
     white = Engine(white_cmd, names[0], log)
     black = Engine(black_cmd, names[1], log)
@@ -149,7 +149,7 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, max_plies, 
     for e in (white, black) + ((arbiter,) if arbiter else ()):
         e.send("new")
         e.send("force")
-        e.send("st %d" % st)
+        e.send("level %s" % level if level else "st %d" % st)
         for move in opening:
             e.send(e.move_text(move))
         e.sync()
@@ -169,7 +169,7 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, max_plies, 
             mover = engines[to_move]
             other = engines["b" if to_move == "w" else "w"]
             # Generous: a move is forfeited only far beyond the time given.
-            deadline = time.time() + st * 5 + 10
+            deadline = time.time() + (level_seconds(level) if level else st * 5) + 10
             move = None
             while move is None and result is None:
                 line = mover.read(deadline - time.time())
@@ -253,12 +253,21 @@ def pgn_moves(moves):
     return " ".join(out)
 
 
+def level_seconds(level):
+    """The base time of an xboard level ("MPS BASE INC", BASE in minutes or
+    minutes:seconds) in seconds: a bound no single move of a game can pass."""
+    base = level.split()[1]
+    minutes, _, seconds = base.partition(":")
+    return int(minutes) * 60 + (int(seconds) if seconds else 0) + 5 * float(level.split()[2])
+
+
 def main():
     parser = argparse.ArgumentParser(description="Plays games between two xboard engines.")
     parser.add_argument("engine1", help="command line of the first engine")
     parser.add_argument("engine2", help="command line of the second engine")
     parser.add_argument("--games", type=int, default=2)
     parser.add_argument("--st", type=int, default=1, help="seconds per move")
+    parser.add_argument("--level", help='a game clock instead of --st, as xboard\'s level: "MPS BASE INC"')
     parser.add_argument("--max-plies", type=int, default=200, help="draw adjudicated after this many plies")
     parser.add_argument("--openings", default="builtin",
                         help='"builtin" (each opening with both colours), "none" (the start position), '
@@ -294,7 +303,7 @@ def main():
         game_names = (names[0], names[1]) if first_white else (names[1], names[0])
         started = time.time()
         result, reason, moves = play_game(cmds[0], cmds[1], game_names, args.arbiter, opening, args.st,
-                                          args.max_plies, log)
+                                          args.level, args.max_plies, log)
         if result == "1/2-1/2":
             score[0] += 0.5
             score[1] += 0.5
@@ -311,9 +320,10 @@ def main():
         sys.stdout.flush()
         if pgn:
             pgn.write('[Event "Referee match"]\n[Site "%s"]\n[Date "%s"]\n[Round "%d"]\n'
-                      '[White "%s"]\n[Black "%s"]\n[Result "%s"]\n[Opening "%s"]\n[TimeControl "%d/move"]\n'
+                      '[White "%s"]\n[Black "%s"]\n[Result "%s"]\n[Opening "%s"]\n[TimeControl "%s"]\n'
                       % (os.uname().nodename, datetime.date.today().strftime("%Y.%m.%d"), g + 1,
-                         game_names[0], game_names[1], result, opening_name, args.st))
+                         game_names[0], game_names[1], result, opening_name,
+                         "level " + args.level if args.level else "%d/move" % args.st))
             pgn.write("\n%s {%s} %s\n\n" % (pgn_moves(moves), reason, result))
             pgn.flush()
     print("Final score: %s %.1f - %.1f %s  (%d games, %d draws)" % (

@@ -5,6 +5,9 @@
 
 #include "board/board.h"
 
+#include <string>
+#include <vector>
+
 enum GS_E { OPENING = 0, MID_GS = 1, ENDING = 2, MATING = 3 };
 
 // ---------------------------------------------------------------- coefficient table
@@ -217,3 +220,57 @@ inline void TraceTerm(int term, ETYPE_T v)
 ETYPE_T EvaluateTraced(POS_T* b, EVAL_TRACE_T* trace);
 const char* EvalTermName(int term);
 void PrintEvalTrace(const EVAL_TRACE_T* trace);
+
+// ---------------------------------------------------------------- tuning
+// A position from a played game, readied as a search root (PrepareRoot),
+// with that game's result for White: 1, 0.5 or 0.
+struct TUNE_SAMPLE_T {
+    POS_T pos;
+    double result;
+};
+
+// Weights the fit moves together: entries of one stage table that mirror
+// each other (a column and its twin across the board, a king's-side square
+// and its queen's-side twin) or mean the same at every row (a mobility
+// count). Only the derived blocks are tunable; given weights stay.
+// A coarse parameter scales a whole block instead: a step of 1000 would add
+// each entry's shipped value once more (shape: the share of the step each
+// entry takes; empty: the whole step).
+struct TUNE_PARAM_T {
+    int stage;
+    std::vector<int> entries;  // indices into new_coefficients
+    std::vector<double> shape;
+};
+// Fine: every mirrored pair or mobility count on its own (thousands of
+// positions a parameter); coarse: one scale for each block of each stage,
+// for few games.
+std::vector<TUNE_PARAM_T> TunableParams(bool coarse = false);
+
+// The static score of a readied sample in the current weights, in pawns
+// from White's side.
+double TuneScore(const POS_T* prepared);
+// Mean squared difference of the results and 1 / (1 + 10^(-k x score / 4)).
+double TuneError(const std::vector<TUNE_SAMPLE_T>& samples, double k);
+// The k that makes the current weights fit the results best.
+double TuneFitK(const std::vector<TUNE_SAMPLE_T>& samples);
+
+struct TUNE_REPORT_T {
+    double k;
+    double train_before, train_after;
+    double held_before, held_after;
+    int passes, moves;  // moves: parameter steps kept
+};
+// Texel's method: steps each parameter up or down while the training error
+// falls, pass after pass, halving the step when a pass gains nothing, and
+// stops (keeping the weights of the best pass) when the held-out error
+// rises. Works on new_coefficients; log, when given, hears of every pass.
+TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector<TUNE_SAMPLE_T>& held_out,
+                      const std::vector<TUNE_PARAM_T>& params, int max_passes, int step,
+                      void (*log)(const char* line) = nullptr);
+
+// The coefficient source (Coefficients.cpp) with the table's numbers
+// replaced by weights, and the comment of every block that changed saying
+// "tuned: " and note. False, with err, if the text does not hold a table of
+// NUM_COEFFICIENTS numbers.
+bool RewriteCoefficients(const std::string& source, const int* weights, const std::string& note, std::string* out,
+                         std::string* err);

@@ -106,5 +106,28 @@ rc=$?
 [ "$rc" -eq 1 ] && grep -q 'illegal move 2: e2e4' <<<"$err" && echo "ok   play-illegal" || fail "play illegal: $rc $err"
 expect_refusal play-bad-position "$PLAY" 'not a position'
 
+# vornak-tune: quiet positions only, each once, past the opening; a fit that
+# reports its errors and rewrites a copy of the table.
+TUNE=$BIN/vornak-tune
+expect_refusal tune-no-mode "$TUNE"
+expect_refusal tune-bad-mode "$TUNE" sort x
+expect_refusal tune-bad-passes "$TUNE" fit --passes 0 x
+expect_refusal tune-write-without-note "$TUNE" fit --write x y
+T=$(mktemp -d)
+QUIET='r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 12'
+HANGING='rnb1kbnr/pppp1ppp/8/4p3/4P2q/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 12'
+CHECK='rnb1kbnr/pppp1ppp/8/4p3/4P3/3P1N2/PPP2qPP/RNBQKB1R w KQkq - 0 12'
+EARLY='r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3'
+printf 'tdcl\t%s\t1\ntdcl\t%s\t1\ntdcl\t%s\t0\ntdcl\t%s\t0.5\ntdcl\t%s\t0\nnot a line\n' \
+    "$QUIET" "$QUIET" "$HANGING" "$CHECK" "$EARLY" >"$T/games.txt"
+out=$("$TUNE" extract "$T/games.txt" 2>/dev/null)
+[ "$out" = "$(printf 'tdcl\t%s\t1' "$QUIET")" ] && echo "ok   tune-extract" || fail "tune extract: $out"
+for i in $(seq 30); do echo "$out"; done >"$T/quiet.txt"
+cp "$(dirname "$0")/../../src/eval/Coefficients.cpp" "$T/Coefficients.cpp"
+out=$("$TUNE" fit --passes 1 --write "$T/Coefficients.cpp" --note "a test" "$T/quiet.txt" 2>/dev/null)
+grep -q '^held-out error ' <<<"$out" && grep -q "^rewrote $T/Coefficients.cpp" <<<"$out" &&
+    grep -q 'shipped\[NUM_COEFFICIENTS\]' "$T/Coefficients.cpp" && echo "ok   tune-fit" || fail "tune fit: $out"
+rm -rf "$T"
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

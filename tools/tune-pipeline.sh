@@ -1,0 +1,54 @@
+#!/bin/bash
+# The whole tuning run, reproducible from a build: plays games for a while,
+# extracts their quiet positions, fits the evaluation's derived weights to
+# the results and rewrites src/eval/Coefficients.cpp in place, each changed
+# block's comment saying on what and when. The games and positions stay in
+# WORK (default tune-data/, not part of the repository).
+#
+#   tools/tune-pipeline.sh [BUILD_DIR [MINUTES [WORK]]]
+#
+# Three game sources run side by side for MINUTES (default 60): tri-
+# dimensional self-play under both rule sets from random 8-ply openings,
+# plain self-play from random 6-ply openings (both at 40 ms a move), and,
+# when Debian's fairymax is installed, plain games against it at 5 s + 0.05 s
+# a game from the referee's openings. Rebuild and play a match
+# (tools/match3d.py) before keeping what it writes.
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(cd "${1:-$ROOT/build}" && pwd)
+MINUTES=${2:-60}
+WORK=${3:-$ROOT/tune-data}
+mkdir -p "$WORK/bin"
+# The engine that plays is a copy: rebuilding meanwhile changes nothing.
+for t in vornak-analyse vornak-play vornak-xboard vornak-tune; do
+    cp "$BUILD/$t" "$WORK/bin/"
+done
+B=$WORK/bin
+export PATH=$PATH:/usr/games
+rm -f "$WORK"/tri.txt "$WORK"/plain.txt "$WORK"/fairymax.pgn
+pids=()
+python3 "$ROOT/tools/match3d.py" --games 100000 --time 0.04 --opening-plies 8 --seed "$RANDOM" \
+    --max-plies 250 --play "$B/vornak-play" --positions "$WORK/tri.txt" \
+    "$B/vornak-analyse" "$B/vornak-analyse" >"$WORK/tri.log" 2>&1 & pids+=($!)
+python3 "$ROOT/tools/match3d.py" --plain --games 100000 --time 0.04 --opening-plies 6 --seed "$RANDOM" \
+    --max-plies 250 --play "$B/vornak-play" --positions "$WORK/plain.txt" \
+    "$B/vornak-analyse" "$B/vornak-analyse" >"$WORK/plain.log" 2>&1 & pids+=($!)
+if command -v fairymax >/dev/null; then
+    python3 "$ROOT/tools/referee.py" --games 100000 --level "0 0:05 0.05" --max-plies 300 \
+        --arbiter "$B/vornak-xboard" --pgn "$WORK/fairymax.pgn" \
+        "$B/vornak-xboard" fairymax >"$WORK/fairymax.log" 2>&1 & pids+=($!)
+fi
+sleep $((MINUTES * 60))
+kill "${pids[@]}" 2>/dev/null || true
+wait 2>/dev/null || true
+# A game cut off by the end of the time has no result yet and left nothing.
+files=("$WORK/tri.txt" "$WORK/plain.txt")
+[ -s "$WORK/fairymax.pgn" ] && files+=("$WORK/fairymax.pgn")
+"$B/vornak-tune" extract "${files[@]}" >"$WORK/quiet.txt"
+games() { grep -c '^game ' "$1" 2>/dev/null || echo 0; }
+positions=$(wc -l <"$WORK/quiet.txt")
+fm=$(grep -c '^\[Result' "$WORK/fairymax.pgn" 2>/dev/null || echo 0)
+note="Texel fit on $positions quiet positions of $(games "$WORK/tri.log") tri-dimensional and"
+note="$note $(games "$WORK/plain.log") plain self-play games at 40 ms a move and $fm plain games"
+note="$note against Fairy-Max at 5 s + 0.05 s (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
+"$B/vornak-tune" fit --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"

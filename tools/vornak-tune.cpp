@@ -1,0 +1,306 @@
+// vornak-tune: fits the evaluation's derived weights to game results.
+//
+//   vornak-tune extract [--skip PLIES] FILE...   quiet positions of played games
+//   vornak-tune fit [--coarse] [--passes N] [--step W] [--write SOURCE --note TEXT] FILE...
+//
+// extract reads games as PGN (a .pgn file: the plain game, the result from
+// its termination) or as lines "RULES<tab>POSITION<tab>RESULT" (what
+// tools/match3d.py --positions writes, both games) and prints every quiet
+// position once, as such a line: not in check, no capture that wins more
+// than a fifth of a pawn, not decided by more than ten pawns, past the
+// opening. fit reads those lines, holds every tenth run of 500 out, fits
+// (Texel's method: each mirrored pair of entries and mobility count, or with
+// --coarse each block's scale, a step of W at a time; a coarse step of 1000
+// doubles a block) and, with --write, rewrites the coefficient source.
+#include "ToolArgs.h"
+#include "eval/eval.h"
+#include "hash/hash.h"
+#include "makemove/makemove.h"
+#include "movegen/movegen.h"
+#include "record/record.h"
+#include "search/search.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char USAGE[] =
+    "usage: vornak-tune extract [--skip PLIES] FILE...\n"
+    "       vornak-tune fit [--coarse] [--passes N] [--step W] [--write SOURCE --note TEXT] FILE...\n";
+
+int Usage()
+{
+    fputs(USAGE, stderr);
+    return 2;
+}
+
+bool ReadFile(const std::string& name, std::string* text)
+{
+    std::ifstream in(name, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    *text = all.str();
+    return true;
+}
+
+bool EndsWith(const std::string& s, const std::string& tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A position line's parts; false when it is not one.
+bool SplitSample(const std::string& line, std::string* rules, std::string* position, double* result)
+{
+    size_t a = line.find('\t'), b = line.rfind('\t');
+    if (a == std::string::npos || a == b)
+        return false;
+    *rules = line.substr(0, a);
+    *position = line.substr(a + 1, b - a - 1);
+    std::string r = line.substr(b + 1);
+    if (r == "1" || r == "0" || r == "0.5") {
+        *result = std::stod(r);
+        return true;
+    }
+    return false;
+}
+
+// Readies a position as the search's root would be; false for text that is
+// not a position.
+bool Ready(const std::string& rules, const std::string& text, POS_T* b)
+{
+    int mode;
+    std::string err;
+    state.rules = rules == "tournament" ? 1 : 2;
+    if (!ParsePosition(text, b, &mode, &err))
+        return false;
+    state.dmode = mode;
+    state.vornak = NextToPlay(b);
+    PrepareRoot(b);
+    b->moves = nullptr;
+    b->oldb = nullptr;
+    return true;
+}
+
+// ---------------------------------------------------------------- extract
+struct EXTRACT_T {
+    int skip_plies = 16;
+    std::set<std::pair<uint32_t, uint32_t>> seen;
+    long read = 0, kept = 0;
+};
+
+bool Quiet(POS_T* b)
+{
+    if (b->flags & FLAG_IN_CHECK)
+        return false;
+    ETYPE_T v = Evaluate(b, NO_VALUE, 2);
+    if (v > 100000 || v < -100000)
+        return false;
+    // Quiescence stands pat at the static score, so it can only rise: a
+    // capture that gains is what makes a position loud.
+    const ETYPE_T margin = 2000;
+    POS_T copy = *b;
+    search = SEARCH_T();
+    search.search_depth = 1;
+    search.ply_limit = MAX_SEARCH_PLY;
+    return StartQuiesce(&copy, v + margin, 0) < v + margin;
+}
+
+void Consider(EXTRACT_T* x, const std::string& rules, POS_T* b, int ply, double result)
+{
+    x->read++;
+    if (ply < x->skip_plies || !x->seen.insert({b->hash1, b->hash2}).second)
+        return;
+    std::vector<MOVE_T> legal;
+    if (!LegalChoices(b, &legal))
+        return;
+    if (!Quiet(b))
+        return;
+    x->kept++;
+    printf("%s\t%s\t%g\n", rules.c_str(), FormatPosition(b, state.dmode).c_str(), result);
+}
+
+bool ExtractLines(EXTRACT_T* x, const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line, rules, position;
+    double result;
+    std::unique_ptr<POS_T> b(new POS_T());
+    while (std::getline(in, line))
+        if (SplitSample(line, &rules, &position, &result) && Ready(rules, position, b.get()))
+            Consider(x, rules, b.get(), b->move_num, result);
+    return true;
+}
+
+bool ExtractPgn(EXTRACT_T* x, const std::string& text, std::string* err)
+{
+    std::vector<PGN_GAME_T> games;
+    if (!ReadPgn(text, &games, err))
+        return false;
+    for (const PGN_GAME_T& g : games) {
+        double result = g.result == "1-0" ? 1 : g.result == "0-1" ? 0 : g.result == "1/2-1/2" ? 0.5 : -1;
+        if (result < 0)
+            continue;
+        std::unique_ptr<POS_T> b(new POS_T()), next(new POS_T());
+        std::vector<MOVE_T> moves;
+        bool set_up;
+        if (!PgnGameMoves(g, b.get(), &moves, &set_up, err))
+            continue;
+        for (size_t i = 0; i <= moves.size(); i++) {
+            Ready("tdcl", FormatPosition(b.get(), 2), b.get());
+            Consider(x, "tdcl", b.get(), (int)i, result);
+            if (i == moves.size())
+                break;
+            MOVE_T m = moves[i];
+            if (!DoMove(next.get(), b.get(), &m))
+                break;
+            *b = *next;
+            b->oldb = nullptr;
+        }
+    }
+    return true;
+}
+
+int Extract(const std::vector<std::string>& args)
+{
+    EXTRACT_T x;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); i++) {
+        unsigned long long n;
+        if (args[i] == "--skip" && i + 1 < args.size()) {
+            if (!ToolNumber("vornak-tune", "--skip", args[++i].c_str(), 0, 1000, &n))
+                return Usage();
+            x.skip_plies = (int)n;
+        } else if (ToolIsOption(args[i])) {
+            return Usage();
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.empty())
+        return Usage();
+    hash_c.HashResize(1024);  // quiescence probes it; the stage changes empty it
+    for (const std::string& f : files) {
+        std::string text, err;
+        if (!ReadFile(f, &text)) {
+            fprintf(stderr, "vornak-tune: cannot read %s\n", f.c_str());
+            return 1;
+        }
+        bool ok = EndsWith(f, ".pgn") ? ExtractPgn(&x, text, &err) : ExtractLines(&x, text);
+        if (!ok) {
+            fprintf(stderr, "vornak-tune: %s: %s\n", f.c_str(), err.c_str());
+            return 1;
+        }
+    }
+    fprintf(stderr, "vornak-tune: %ld positions read, %ld quiet ones kept\n", x.read, x.kept);
+    return 0;
+}
+
+// ---------------------------------------------------------------- fit
+void Log(const char* line) { fprintf(stderr, "vornak-tune: %s\n", line); }
+
+int Fit(const std::vector<std::string>& args)
+{
+    unsigned long long passes = 20, step = 100;
+    bool coarse = false;
+    std::string write, note;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); i++) {
+        bool more = i + 1 < args.size();
+        if (args[i] == "--passes" && more) {
+            if (!ToolNumber("vornak-tune", "--passes", args[++i].c_str(), 1, 1000, &passes))
+                return Usage();
+        } else if (args[i] == "--step" && more) {
+            if (!ToolNumber("vornak-tune", "--step", args[++i].c_str(), 1, 10000, &step))
+                return Usage();
+        } else if (args[i] == "--coarse") {
+            coarse = true;
+        } else if (args[i] == "--write" && more) {
+            write = args[++i];
+        } else if (args[i] == "--note" && more) {
+            note = args[++i];
+        } else if (ToolIsOption(args[i])) {
+            return Usage();
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.empty() || (!write.empty() && note.empty()))
+        return Usage();
+    hash_c.HashResize(1024);
+    std::vector<TUNE_SAMPLE_T> train, held_out;
+    long count = 0;
+    for (const std::string& f : files) {
+        std::ifstream in(f);
+        if (!in) {
+            fprintf(stderr, "vornak-tune: cannot read %s\n", f.c_str());
+            return 1;
+        }
+        std::string line, rules, position;
+        double result;
+        while (std::getline(in, line)) {
+            if (!SplitSample(line, &rules, &position, &result))
+                continue;
+            // Positions of one game follow each other and share its result:
+            // whole runs of lines are held out, so that what is held out
+            // comes from games the fit has not seen.
+            std::vector<TUNE_SAMPLE_T>& to = count++ / 500 % 10 == 9 ? held_out : train;
+            to.emplace_back();
+            to.back().result = result;
+            if (!Ready(rules, position, &to.back().pos))
+                to.pop_back();
+        }
+    }
+    fprintf(stderr, "vornak-tune: %zu training positions, %zu held out\n", train.size(), held_out.size());
+    if (train.empty())
+        return 1;
+    TUNE_REPORT_T r = TuneFit(train, held_out, TunableParams(coarse), (int)passes, (int)step, Log);
+    printf("k %.4f passes %d steps kept %d\n", r.k, r.passes, r.moves);
+    printf("training error %.6f -> %.6f\n", r.train_before, r.train_after);
+    printf("held-out error %.6f -> %.6f\n", r.held_before, r.held_after);
+    if (write.empty())
+        return 0;
+    std::string source, out, err;
+    if (!ReadFile(write, &source)) {
+        fprintf(stderr, "vornak-tune: cannot read %s\n", write.c_str());
+        return 1;
+    }
+    if (!RewriteCoefficients(source, new_coefficients, note, &out, &err)) {
+        fprintf(stderr, "vornak-tune: %s: %s\n", write.c_str(), err.c_str());
+        return 1;
+    }
+    std::ofstream o(write, std::ios::binary);
+    o << out;
+    if (!o.flush()) {
+        fprintf(stderr, "vornak-tune: cannot write %s\n", write.c_str());
+        return 1;
+    }
+    printf("rewrote %s\n", write.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    ConsoleToComments(stderr, "");
+    if (argc < 2)
+        return Usage();
+    std::string mode = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (mode == "extract")
+        return Extract(args);
+    if (mode == "fit")
+        return Fit(args);
+    return Usage();
+}
