@@ -7,11 +7,11 @@
 #
 #   tools/tune-pipeline.sh [BUILD_DIR [MINUTES [WORK]]]
 #
-# Three game sources run side by side for MINUTES (default 60): tri-
-# dimensional self-play under both rule sets from random 8-ply openings,
-# plain self-play from random 6-ply openings (both at 40 ms a move), and,
-# when Debian's fairymax is installed, plain games against it at 5 s + 0.05 s
-# a game from the referee's openings. Rebuild and play a match
+# Three game sources run side by side for MINUTES (default 60): self-play
+# in one process at 5000 nodes a move from random openings, tri-dimensional
+# (8 plies, the rule sets alternating) and plain (6 plies), and, when
+# Debian's fairymax is installed, plain games of vornak-xboard against it at
+# 5 s + 0.05 s a game from the referee's openings. Rebuild and play a match
 # (tools/match3d.py) before keeping what it writes.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,12 +27,10 @@ B=$WORK/bin
 export PATH=$PATH:/usr/games
 rm -f "$WORK"/tri.txt "$WORK"/plain.txt "$WORK"/fairymax.pgn
 pids=()
-python3 "$ROOT/tools/match3d.py" --games 100000 --time 0.04 --opening-plies 8 --seed "$RANDOM" \
-    --max-plies 250 --play "$B/vornak-play" --positions "$WORK/tri.txt" \
-    "$B/vornak-analyse" "$B/vornak-analyse" >"$WORK/tri.log" 2>&1 & pids+=($!)
-python3 "$ROOT/tools/match3d.py" --plain --games 100000 --time 0.04 --opening-plies 6 --seed "$RANDOM" \
-    --max-plies 250 --play "$B/vornak-play" --positions "$WORK/plain.txt" \
-    "$B/vornak-analyse" "$B/vornak-analyse" >"$WORK/plain.log" 2>&1 & pids+=($!)
+"$B/vornak-tune" play --games 10000000 --nodes 5000 --opening-plies 8 --seed "$RANDOM" \
+    >"$WORK/tri.txt" 2>"$WORK/tri.log" & pids+=($!)
+"$B/vornak-tune" play --plain --games 10000000 --nodes 5000 --opening-plies 6 --seed "$RANDOM" \
+    >"$WORK/plain.txt" 2>"$WORK/plain.log" & pids+=($!)
 if command -v fairymax >/dev/null; then
     python3 "$ROOT/tools/referee.py" --games 100000 --level "0 0:05 0.05" --max-plies 300 \
         --arbiter "$B/vornak-xboard" --pgn "$WORK/fairymax.pgn" \
@@ -41,14 +39,13 @@ fi
 sleep $((MINUTES * 60))
 kill "${pids[@]}" 2>/dev/null || true
 wait 2>/dev/null || true
-# A game cut off by the end of the time has no result yet and left nothing.
+# A game cut off by the end of the time has no result yet and left nothing
+# (play prints a game's positions once it has ended).
 files=("$WORK/tri.txt" "$WORK/plain.txt")
 [ -s "$WORK/fairymax.pgn" ] && files+=("$WORK/fairymax.pgn")
 "$B/vornak-tune" extract "${files[@]}" >"$WORK/quiet.txt"
-games() { grep -c '^game ' "$1" 2>/dev/null || echo 0; }
 positions=$(wc -l <"$WORK/quiet.txt")
 fm=$(grep -c '^\[Result' "$WORK/fairymax.pgn" 2>/dev/null || echo 0)
-note="Texel fit on $positions quiet positions of $(games "$WORK/tri.log") tri-dimensional and"
-note="$note $(games "$WORK/plain.log") plain self-play games at 40 ms a move and $fm plain games"
-note="$note against Fairy-Max at 5 s + 0.05 s (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
+note="Texel fit on $positions quiet positions of tri-dimensional and plain self-play at 5000 nodes a"
+note="$note move and $fm plain games against Fairy-Max at 5 s + 0.05 s (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
 "$B/vornak-tune" fit --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"

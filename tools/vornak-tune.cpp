@@ -1,17 +1,22 @@
 // vornak-tune: fits the evaluation's derived weights to game results.
 //
+//   vornak-tune play [--plain] [--rules R] [--games N] [--nodes N] [--opening-plies K] [--seed S]
 //   vornak-tune extract [--skip PLIES] FILE...   quiet positions of played games
-//   vornak-tune fit [--coarse] [--passes N] [--step W] [--write SOURCE --note TEXT] FILE...
+//   vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N]
+//                   [--write SOURCE --note TEXT] FILE...
 //
-// extract reads games as PGN (a .pgn file: the plain game, the result from
+// play plays games against itself, in one process and at a node count a
+// move, and prints their positions with the results. extract reads games as PGN (a .pgn file: the plain game, the result from
 // its termination) or as lines "RULES<tab>POSITION<tab>RESULT" (what
 // tools/match3d.py --positions writes, both games) and prints every quiet
 // position once, as such a line: not in check, no capture that wins more
 // than a fifth of a pawn, not decided by more than ten pawns, past the
-// opening. fit reads those lines, holds every tenth run of 500 out, fits
+// opening. fit reads those lines, holds every tenth run of 200 out, fits
 // (Texel's method: each mirrored pair of entries and mobility count, or with
 // --coarse each block's scale, a step of W at a time; a coarse step of 1000
-// doubles a block) and, with --write, rewrites the coefficient source.
+// doubles a block; --prior pulls the weights back to the shipped ones,
+// --min-positions leaves alone what few positions read) and, with --write,
+// rewrites the coefficient source.
 #include "ToolArgs.h"
 #include "eval/eval.h"
 #include "hash/hash.h"
@@ -24,6 +29,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -33,8 +39,11 @@
 namespace {
 
 const char USAGE[] =
-    "usage: vornak-tune extract [--skip PLIES] FILE...\n"
-    "       vornak-tune fit [--coarse] [--passes N] [--step W] [--write SOURCE --note TEXT] FILE...\n";
+    "usage: vornak-tune play [--plain] [--rules tournament|tdcl] [--games N] [--nodes N] [--opening-plies K]\n"
+    "                        [--seed S]\n"
+    "       vornak-tune extract [--skip PLIES] FILE...\n"
+    "       vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N]\n"
+    "                       [--write SOURCE --note TEXT] FILE...\n";
 
 int Usage()
 {
@@ -205,12 +214,131 @@ int Extract(const std::vector<std::string>& args)
     return 0;
 }
 
+// ---------------------------------------------------------------- play
+// Self-play in one process, for positions in quantity: random opening plies,
+// then a search of a fixed number of nodes a move (the same on any machine).
+// Prints every position of each finished game as a position line.
+struct PLAY_T {
+    bool plain = false;
+    int rules = 0;  // 0: alternate the two rule sets
+    long nodes = 5000;
+    int opening_plies = 8, max_plies = 300;
+    unsigned long long seed = 1;
+};
+
+unsigned long long NextRandom(unsigned long long* s)
+{
+    *s = *s * 6364136223846793005ull + 1442695040888963407ull;
+    return *s >> 33;
+}
+
+// Plays one game; the result for White, and its positions.
+double PlayOne(const PLAY_T& p, int rules, unsigned long long* rng, std::vector<std::string>* positions)
+{
+    const char* start = p.plain ? "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"
+                                : "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn "
+                                  "w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
+    std::unique_ptr<POS_T> b(new POS_T()), next(new POS_T()), root(new POS_T());
+    state.rules = rules;
+    int mode;
+    std::string err;
+    ParsePosition(start, b.get(), &mode, &err);
+    state.dmode = mode;
+    memset(state.hash_list, 0, sizeof state.hash_list);
+    hash_c.HashReset();
+    hash_c.OrderReset();
+    std::map<std::pair<uint32_t, uint32_t>, int> seen;
+    for (int ply = 0; ply < p.max_plies; ply++) {
+        std::vector<MOVE_T> legal;
+        if (!LegalChoices(b.get(), &legal))
+            return (b->flags & FLAG_IN_CHECK) ? (NextToPlay(b.get()) == 1 ? 0 : 1) : 0.5;
+        if (++seen[{b->hash1, b->hash2}] >= 3 || b->fifty_count >= 100)
+            return 0.5;
+        Evaluate(b.get(), NO_VALUE, 2);
+        if (b->flags & FLAG_MATERIAL_DRAWN)
+            return 0.5;
+        positions->push_back(FormatPosition(b.get(), state.dmode));
+        MOVE_T m = legal[NextRandom(rng) % legal.size()];
+        if (ply >= p.opening_plies) {
+            *root = *b;
+            root->oldb = nullptr;
+            state.vornak = NextToPlay(root.get());
+            state.maxdepth = DIFF_HARD;
+            PrepareRoot(root.get());
+            root->moves = nullptr;
+            search_node_limit = p.nodes;
+            move_timer = MOVE_TIMER_T();
+            move_timer.limit_seconds = 60;
+            move_timer.TimerStart();
+            MOVE_T found;
+            ZeroMove(&found);
+            Search(root.get(), &found, DIFF_HARD);
+            search_node_limit = 0;
+            const MOVE_T* listed = IsZeroMove(&found) ? nullptr : ListedMove(legal.data(), (int)legal.size(), &found);
+            if (listed)
+                m = *listed;
+        }
+        if (!DoMove(next.get(), b.get(), &m))
+            return 0.5;
+        *b = *next;
+        b->oldb = nullptr;
+    }
+    return 0.5;
+}
+
+int Play(const std::vector<std::string>& args)
+{
+    PLAY_T p;
+    unsigned long long games = 10, n;
+    for (size_t i = 0; i < args.size(); i++) {
+        bool more = i + 1 < args.size();
+        if (args[i] == "--plain") {
+            p.plain = true;
+        } else if (args[i] == "--rules" && more) {
+            if (!(p.rules = ToolRules("vornak-tune", args[++i])))
+                return Usage();
+        } else if (args[i] == "--games" && more) {
+            if (!ToolNumber("vornak-tune", "--games", args[++i].c_str(), 1, 10000000, &games))
+                return Usage();
+        } else if (args[i] == "--nodes" && more) {
+            if (!ToolNumber("vornak-tune", "--nodes", args[++i].c_str(), 1, 100000000, &n))
+                return Usage();
+            p.nodes = (long)n;
+        } else if (args[i] == "--opening-plies" && more) {
+            if (!ToolNumber("vornak-tune", "--opening-plies", args[++i].c_str(), 0, 40, &n))
+                return Usage();
+            p.opening_plies = (int)n;
+        } else if (args[i] == "--seed" && more) {
+            if (!ToolNumber("vornak-tune", "--seed", args[++i].c_str(), 0, ~0ull, &p.seed))
+                return Usage();
+        } else {
+            return Usage();
+        }
+    }
+    unsigned long long rng = p.seed * 0x9E3779B97F4A7C15ull + 1;
+    double points[3] = {0, 0, 0};
+    for (unsigned long long g = 0; g < games; g++) {
+        int rules = p.rules ? p.rules : 1 + (int)(g % 2);
+        std::vector<std::string> positions;
+        double result = PlayOne(p, rules, &rng, &positions);
+        points[result == 1 ? 0 : result == 0 ? 2 : 1]++;
+        const char* name = rules == 1 ? "tournament" : "tdcl";
+        for (const std::string& pos : positions)
+            printf("%s\t%s\t%g\n", name, pos.c_str(), result);
+        fflush(stdout);
+    }
+    fprintf(stderr, "vornak-tune: %llu games: %g won by White, %g drawn, %g won by Black\n", games, points[0],
+            points[1], points[2]);
+    return 0;
+}
+
 // ---------------------------------------------------------------- fit
 void Log(const char* line) { fprintf(stderr, "vornak-tune: %s\n", line); }
 
 int Fit(const std::vector<std::string>& args)
 {
-    unsigned long long passes = 20, step = 100;
+    unsigned long long passes = 20, step = 100, min_positions = 1;
+    double prior = 0;
     bool coarse = false;
     std::string write, note;
     std::vector<std::string> files;
@@ -221,6 +349,16 @@ int Fit(const std::vector<std::string>& args)
                 return Usage();
         } else if (args[i] == "--step" && more) {
             if (!ToolNumber("vornak-tune", "--step", args[++i].c_str(), 1, 10000, &step))
+                return Usage();
+        } else if (args[i] == "--prior" && more) {
+            char* end;
+            prior = strtod(args[++i].c_str(), &end);
+            if (*end || !(prior >= 0 && prior <= 1e6)) {
+                fprintf(stderr, "vornak-tune: --prior wants a number from 0 to 1000000, not '%s'\n", args[i].c_str());
+                return Usage();
+            }
+        } else if (args[i] == "--min-positions" && more) {
+            if (!ToolNumber("vornak-tune", "--min-positions", args[++i].c_str(), 1, 100000000, &min_positions))
                 return Usage();
         } else if (args[i] == "--coarse") {
             coarse = true;
@@ -253,7 +391,7 @@ int Fit(const std::vector<std::string>& args)
             // Positions of one game follow each other and share its result:
             // whole runs of lines are held out, so that what is held out
             // comes from games the fit has not seen.
-            std::vector<TUNE_SAMPLE_T>& to = count++ / 500 % 10 == 9 ? held_out : train;
+            std::vector<TUNE_SAMPLE_T>& to = count++ / 200 % 10 == 9 ? held_out : train;
             to.emplace_back();
             to.back().result = result;
             if (!Ready(rules, position, &to.back().pos))
@@ -263,7 +401,13 @@ int Fit(const std::vector<std::string>& args)
     fprintf(stderr, "vornak-tune: %zu training positions, %zu held out\n", train.size(), held_out.size());
     if (train.empty())
         return 1;
-    TUNE_REPORT_T r = TuneFit(train, held_out, TunableParams(coarse), (int)passes, (int)step, Log);
+    TUNE_SETTINGS_T settings;
+    settings.max_passes = (int)passes;
+    settings.step = (int)step;
+    settings.prior = prior;
+    settings.min_positions = min_positions;
+    settings.log = Log;
+    TUNE_REPORT_T r = TuneFit(train, held_out, TunableParams(coarse), settings);
     printf("k %.4f passes %d steps kept %d\n", r.k, r.passes, r.moves);
     printf("training error %.6f -> %.6f\n", r.train_before, r.train_after);
     printf("held-out error %.6f -> %.6f\n", r.held_before, r.held_after);
@@ -302,5 +446,7 @@ int main(int argc, char** argv)
         return Extract(args);
     if (mode == "fit")
         return Fit(args);
+    if (mode == "play")
+        return Play(args);
     return Usage();
 }

@@ -95,57 +95,103 @@ double TuneFitK(const std::vector<TUNE_SAMPLE_T>& samples)
 }
 
 TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector<TUNE_SAMPLE_T>& held_out,
-                      const std::vector<TUNE_PARAM_T>& params, int max_passes, int step,
-                      void (*log)(const char* line))
+                      const std::vector<TUNE_PARAM_T>& params, const TUNE_SETTINGS_T& settings)
 {
+    const int step = settings.step;
     InitEvalTables();
     TUNE_REPORT_T r{};
     r.k = TuneFitK(train);
-    // A step of one parameter changes the scores of one stage only: the
-    // training error is kept per stage and only that stage is scored again.
-    std::vector<const TUNE_SAMPLE_T*> by_stage[4];
-    for (const TUNE_SAMPLE_T& s : train)
-        by_stage[s.pos.stage & 3].push_back(&s);
-    double stage_error[4];
-    for (int st = 0; st < 4; st++)
-        stage_error[st] = SquaredError(by_stage[st], r.k);
-    auto total = [&] {
-        return train.empty() ? 0 : (stage_error[0] + stage_error[1] + stage_error[2] + stage_error[3]) / train.size();
+    std::vector<const TUNE_SAMPLE_T*> all = Pointers(train);
+    std::vector<double> scores = ScoreAll(all);
+    auto error_of = [&](size_t i, double score) {
+        double d = all[i]->result - Expected(score, r.k);
+        return d * d;
     };
+    double train_sum = 0;
+    for (size_t i = 0; i < all.size(); i++)
+        train_sum += error_of(i, scores[i]);
+    auto total = [&] { return all.empty() ? 0 : train_sum / all.size(); };
     r.train_before = r.train_after = total();
     r.held_before = r.held_after = TuneError(held_out, r.k);
+
+    // The positions whose score a parameter changes: few of them read any
+    // one square or count, so each step is scored on those alone. Found
+    // once, by a trial step over the positions of the parameter's stage.
+    std::vector<std::vector<size_t>> reads(params.size());
+    std::vector<std::vector<int>> up(params.size()), down(params.size());
+    for (size_t k = 0; k < params.size(); k++) {
+        const TUNE_PARAM_T& p = params[k];
+        for (int dir : {step, -step}) {
+            std::vector<int>& add = dir > 0 ? up[k] : down[k];
+            add.assign(p.entries.size(), dir);
+            for (size_t i = 0; i < p.shape.size(); i++)
+                add[i] = (int)std::lround(dir * p.shape[i]);
+        }
+        std::vector<const TUNE_SAMPLE_T*> stage;
+        std::vector<size_t> index;
+        for (size_t i = 0; i < all.size(); i++)
+            if (all[i]->pos.stage == p.stage) {
+                stage.push_back(all[i]);
+                index.push_back(i);
+            }
+        for (size_t i = 0; i < p.entries.size(); i++)
+            new_coefficients[p.entries[i]] += up[k][i];
+        std::vector<double> tried = ScoreAll(stage);
+        for (size_t i = 0; i < p.entries.size(); i++)
+            new_coefficients[p.entries[i]] -= up[k][i];
+        for (size_t j = 0; j < stage.size(); j++)
+            if (tried[j] != scores[index[j]])
+                reads[k].push_back(index[j]);
+    }
+
+    // The prior's pull, in the units of the error sum: the change a step
+    // makes to prior x positions x the squared distance from the shipped weights.
+    const double pull = settings.prior * all.size() / 1e8;
+    auto pull_of = [&](const TUNE_PARAM_T& p, const std::vector<int>& add) {
+        double d = 0;
+        for (size_t i = 0; i < p.entries.size(); i++) {
+            double was = new_coefficients[p.entries[i]] - orig_coefficients[p.entries[i]];
+            d += (was + add[i]) * (was + add[i]) - was * was;
+        }
+        return pull * d;
+    };
+
     std::vector<int> best(new_coefficients, new_coefficients + NUM_COEFFICIENTS);
     char line[200];
-    for (int pass = 1; pass <= max_passes && step > 0; pass++) {
+    for (int pass = 1; pass <= settings.max_passes; pass++) {
         int moved = 0;
-        for (const TUNE_PARAM_T& p : params) {
-            if (by_stage[p.stage].empty())
+        for (size_t k = 0; k < params.size(); k++) {
+            if (reads[k].empty() || reads[k].size() < settings.min_positions)
                 continue;
-            for (int dir : {step, -step}) {
-                std::vector<int> add(p.entries.size(), dir);
-                bool any = p.shape.empty();
-                for (size_t i = 0; i < p.shape.size(); i++)
-                    any = (add[i] = (int)std::lround(dir * p.shape[i])) != 0 || any;
-                if (!any)
-                    break;
-                for (size_t i = 0; i < add.size(); i++)
-                    new_coefficients[p.entries[i]] += add[i];
-                double e2 = SquaredError(by_stage[p.stage], r.k);
-                if (e2 < stage_error[p.stage]) {
-                    stage_error[p.stage] = e2;
+            std::vector<const TUNE_SAMPLE_T*> some;
+            for (size_t i : reads[k])
+                some.push_back(all[i]);
+            const TUNE_PARAM_T& p = params[k];
+            for (const std::vector<int>* add : {&up[k], &down[k]}) {
+                double cost = pull_of(p, *add);
+                for (size_t i = 0; i < p.entries.size(); i++)
+                    new_coefficients[p.entries[i]] += (*add)[i];
+                std::vector<double> now = ScoreAll(some);
+                double change = 0;
+                for (size_t j = 0; j < some.size(); j++)
+                    change += error_of(reads[k][j], now[j]) - error_of(reads[k][j], scores[reads[k][j]]);
+                if (change + cost < 0) {
+                    train_sum += change;
+                    for (size_t j = 0; j < some.size(); j++)
+                        scores[reads[k][j]] = now[j];
                     moved++;
                     break;
                 }
-                for (size_t i = 0; i < add.size(); i++)
-                    new_coefficients[p.entries[i]] -= add[i];
+                for (size_t i = 0; i < p.entries.size(); i++)
+                    new_coefficients[p.entries[i]] -= (*add)[i];
             }
         }
         double held = TuneError(held_out, r.k);
         r.passes = pass;
         snprintf(line, sizeof line, "pass %d step %d: %d moves, training error %.6f, held-out error %.6f", pass,
                  step, moved, total(), held);
-        if (log)
-            log(line);
+        if (settings.log)
+            settings.log(line);
         if (held > r.held_after) {
             // Past the best: what the training positions still teach does
             // not carry over to others.
@@ -157,7 +203,7 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
         r.moves += moved;
         std::copy(new_coefficients, new_coefficients + NUM_COEFFICIENTS, best.begin());
         if (moved == 0)
-            step /= 2;
+            break;
     }
     return r;
 }

@@ -254,6 +254,16 @@ double TuneError(const std::vector<TUNE_SAMPLE_T>& samples, double k);
 // The k that makes the current weights fit the results best.
 double TuneFitK(const std::vector<TUNE_SAMPLE_T>& samples);
 
+struct TUNE_SETTINGS_T {
+    int max_passes = 20;
+    int step = 100;  // a fine parameter's step, in the table's units
+    // Weight of the pull back to the shipped values: the training error
+    // plus prior x the sum of the squared changes in pawns, per position.
+    double prior = 0;
+    // Parameters read by fewer training positions than this stay.
+    size_t min_positions = 1;
+    void (*log)(const char* line) = nullptr;  // told of every pass
+};
 struct TUNE_REPORT_T {
     double k;
     double train_before, train_after;
@@ -261,12 +271,11 @@ struct TUNE_REPORT_T {
     int passes, moves;  // moves: parameter steps kept
 };
 // Texel's method: steps each parameter up or down while the training error
-// falls, pass after pass, halving the step when a pass gains nothing, and
-// stops (keeping the weights of the best pass) when the held-out error
-// rises. Works on new_coefficients; log, when given, hears of every pass.
+// (with the prior's pull) falls, pass after pass, until a pass gains
+// nothing or the held-out error rises (then the weights of the best pass
+// stay). Works on new_coefficients.
 TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector<TUNE_SAMPLE_T>& held_out,
-                      const std::vector<TUNE_PARAM_T>& params, int max_passes, int step,
-                      void (*log)(const char* line) = nullptr);
+                      const std::vector<TUNE_PARAM_T>& params, const TUNE_SETTINGS_T& settings);
 
 // The coefficient source (Coefficients.cpp) with the table's numbers
 // replaced by weights, and the comment of every block that changed saying

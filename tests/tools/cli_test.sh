@@ -127,6 +127,17 @@ cp "$(dirname "$0")/../../src/eval/Coefficients.cpp" "$T/Coefficients.cpp"
 out=$("$TUNE" fit --passes 1 --write "$T/Coefficients.cpp" --note "a test" "$T/quiet.txt" 2>/dev/null)
 grep -q '^held-out error ' <<<"$out" && grep -q "^rewrote $T/Coefficients.cpp" <<<"$out" &&
     grep -q 'shipped\[NUM_COEFFICIENTS\]' "$T/Coefficients.cpp" && echo "ok   tune-fit" || fail "tune fit: $out"
+# Self-play: whole games, each position once per ply with the game's result.
+"$TUNE" play --games 2 --nodes 300 --seed 5 >"$T/played.txt" 2>/dev/null
+lines=$(wc -l <"$T/played.txt")
+results=$(cut -f3 "$T/played.txt" | sort -u | tr '\n' ' ')
+[ "$lines" -gt 10 ] && [ "$(cut -f1 "$T/played.txt" | sort -u | tr '\n' ' ')" = "tdcl tournament " ] &&
+    grep -qE '^(0|0\.5|1) ?((0|0\.5|1) ?)?$' <<<"$results" && head -1 "$T/played.txt" | grep -q $'\t3d RP....pr/' &&
+    echo "ok   tune-play" || fail "tune play: $lines lines, results $results, $(head -1 "$T/played.txt")"
+"$TUNE" play --plain --games 1 --nodes 300 --rules tournament >"$T/plain.txt" 2>/dev/null
+head -1 "$T/plain.txt" | grep -q "^tournament"$'\t'"$START2D"$'\t' && echo "ok   tune-play-plain" ||
+    fail "tune play plain: $(head -1 "$T/plain.txt")"
+expect_refusal tune-play-bad-nodes "$TUNE" play --nodes x
 rm -rf "$T"
 
 echo "$failures failed"

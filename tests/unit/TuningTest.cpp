@@ -72,7 +72,9 @@ TEST(Tuning, FitRecoversTheWeightsThatMadeTheResults)
     LabelWith(&train, changes);
     LabelWith(&held, changes);
 
-    TUNE_REPORT_T r = TuneFit(train, held, TunableParams(), 2, 100);
+    TUNE_SETTINGS_T settings;
+    settings.max_passes = 2;
+    TUNE_REPORT_T r = TuneFit(train, held, TunableParams(), settings);
     EXPECT_LT(r.train_after, r.train_before * 0.9);
     EXPECT_LT(r.held_after, r.held_before * 0.95) << "the fit does not carry over to unseen positions";
     EXPECT_GT(r.moves, 0);
@@ -109,7 +111,10 @@ TEST(Tuning, FitMovesOnlyDerivedWeightsAndKeepsTheirMirrorsEqual)
     for (bool coarse : {false, true}) {
         ShippedWeightsAfter restore;
         std::vector<TUNE_PARAM_T> params = TunableParams(coarse);
-        TuneFit(train, {}, params, 1, coarse ? 300 : 400);
+        TUNE_SETTINGS_T settings;
+        settings.max_passes = 1;
+        settings.step = coarse ? 300 : 400;
+        TuneFit(train, {}, params, settings);
         int changed = 0;
         for (int i = 0; i < NUM_COEFFICIENTS; i++) {
             if (new_coefficients[i] == orig_coefficients[i])
@@ -119,6 +124,13 @@ TEST(Tuning, FitMovesOnlyDerivedWeightsAndKeepsTheirMirrorsEqual)
                                           << i / STAGE_COEFFICIENTS << " is given, not derived";
         }
         EXPECT_GT(changed, 0) << (coarse ? "coarse" : "fine");
+        // A strong enough pull to the shipped weights outweighs any noise.
+        memcpy(new_coefficients, orig_coefficients, sizeof new_coefficients);
+        settings.prior = 1e4;
+        EXPECT_EQ(TuneFit(train, {}, params, settings).moves, 0);
+        EXPECT_EQ(memcmp(new_coefficients, orig_coefficients, sizeof new_coefficients), 0);
+        settings.prior = 0;
+        TuneFit(train, {}, params, settings);
         // A scaled block keeps its shape: zeros stay zero.
         if (coarse) {
             for (int i : tunable) {
