@@ -2,7 +2,7 @@
 //
 //   vornak-tune play [--plain] [--rules R] [--games N] [--nodes N] [--opening-plies K] [--seed S]
 //   vornak-tune extract [--skip PLIES] FILE...   quiet positions of played games
-//   vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N]
+//   vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N] [--patience N]
 //                   [--write SOURCE --note TEXT] FILE...
 //
 // play plays games against itself, in one process and at a node count a
@@ -15,7 +15,8 @@
 // (Texel's method: each mirrored pair of entries and mobility count, or with
 // --coarse each block's scale, a step of W at a time; a coarse step of 1000
 // doubles a block; --prior pulls the weights back to the shipped ones,
-// --min-positions leaves alone what few positions read) and, with --write,
+// --min-positions leaves alone what few positions read; the fit ends when
+// the held-out error has not improved for --patience passes) and, with --write,
 // rewrites the coefficient source.
 #include "ToolArgs.h"
 #include "eval/eval.h"
@@ -42,7 +43,7 @@ const char USAGE[] =
     "usage: vornak-tune play [--plain] [--rules tournament|tdcl] [--games N] [--nodes N] [--opening-plies K]\n"
     "                        [--seed S]\n"
     "       vornak-tune extract [--skip PLIES] FILE...\n"
-    "       vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N]\n"
+    "       vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N] [--patience N]\n"
     "                       [--write SOURCE --note TEXT] FILE...\n";
 
 int Usage()
@@ -337,7 +338,7 @@ void Log(const char* line) { fprintf(stderr, "vornak-tune: %s\n", line); }
 
 int Fit(const std::vector<std::string>& args)
 {
-    unsigned long long passes = 20, step = 100, min_positions = 1;
+    unsigned long long passes = 20, step = 100, min_positions = 1, patience = 1;
     double prior = 0;
     bool coarse = false;
     std::string write, note;
@@ -359,6 +360,9 @@ int Fit(const std::vector<std::string>& args)
             }
         } else if (args[i] == "--min-positions" && more) {
             if (!ToolNumber("vornak-tune", "--min-positions", args[++i].c_str(), 1, 100000000, &min_positions))
+                return Usage();
+        } else if (args[i] == "--patience" && more) {
+            if (!ToolNumber("vornak-tune", "--patience", args[++i].c_str(), 1, 1000, &patience))
                 return Usage();
         } else if (args[i] == "--coarse") {
             coarse = true;
@@ -406,6 +410,7 @@ int Fit(const std::vector<std::string>& args)
     settings.step = (int)step;
     settings.prior = prior;
     settings.min_positions = min_positions;
+    settings.patience = (int)patience;
     settings.log = Log;
     TUNE_REPORT_T r = TuneFit(train, held_out, TunableParams(coarse), settings);
     printf("k %.4f passes %d steps kept %d\n", r.k, r.passes, r.moves);

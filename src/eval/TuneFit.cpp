@@ -158,6 +158,8 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
 
     std::vector<int> best(new_coefficients, new_coefficients + NUM_COEFFICIENTS);
     char line[200];
+    int worse = 0;  // passes since the best held-out error
+    int moves_made = 0;
     for (int pass = 1; pass <= settings.max_passes; pass++) {
         int moved = 0;
         for (size_t k = 0; k < params.size(); k++) {
@@ -192,18 +194,21 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
                  step, moved, total(), held);
         if (settings.log)
             settings.log(line);
-        if (held > r.held_after) {
+        moves_made += moved;
+        if (held <= r.held_after) {
+            r.moves = moves_made;
+            r.held_after = held;
+            r.train_after = total();
+            std::copy(new_coefficients, new_coefficients + NUM_COEFFICIENTS, best.begin());
+            worse = 0;
+        } else if (++worse >= settings.patience) {
             // Past the best: what the training positions still teach does
             // not carry over to others.
-            std::copy(best.begin(), best.end(), new_coefficients);
             break;
         }
-        r.held_after = held;
-        r.train_after = total();
-        r.moves += moved;
-        std::copy(new_coefficients, new_coefficients + NUM_COEFFICIENTS, best.begin());
         if (moved == 0)
             break;
     }
+    std::copy(best.begin(), best.end(), new_coefficients);
     return r;
 }

@@ -262,6 +262,9 @@ struct TUNE_SETTINGS_T {
     double prior = 0;
     // Parameters read by fewer training positions than this stay.
     size_t min_positions = 1;
+    // Passes the held-out error may go without a new best before the fit
+    // stops; the weights of the best pass are the result.
+    int patience = 1;
     void (*log)(const char* line) = nullptr;  // told of every pass
 };
 struct TUNE_REPORT_T {
@@ -272,8 +275,9 @@ struct TUNE_REPORT_T {
 };
 // Texel's method: steps each parameter up or down while the training error
 // (with the prior's pull) falls, pass after pass, until a pass gains
-// nothing or the held-out error rises (then the weights of the best pass
-// stay). Works on new_coefficients.
+// nothing or the held-out error has not improved for `patience` passes;
+// the weights of the pass with the lowest held-out error stay. Works on
+// new_coefficients.
 TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector<TUNE_SAMPLE_T>& held_out,
                       const std::vector<TUNE_PARAM_T>& params, const TUNE_SETTINGS_T& settings);
 

@@ -91,6 +91,32 @@ TEST(Tuning, FitRecoversTheWeightsThatMadeTheResults)
     EXPECT_GT(towards, 2 * away) << towards << " towards, " << away << " away";
 }
 
+TEST(Tuning, WhatDoesNotCarryOverToUnseenPositionsIsUndone)
+{
+    ShippedWeightsAfter restore;
+    InitEvalTables();
+    std::vector<TUNE_SAMPLE_T> train = RandomSamples(8, 4), held = RandomSamples(4, 5);
+    std::vector<TUNE_PARAM_T> params = TunableParams();
+    std::vector<std::pair<TUNE_PARAM_T, int>> changes, opposite;
+    for (size_t i = 0; i < params.size(); i += 5) {
+        changes.push_back({params[i], 400});
+        opposite.push_back({params[i], -400});
+    }
+    // The training games teach the opposite of the held-out ones.
+    LabelWith(&train, changes);
+    LabelWith(&held, opposite);
+    TUNE_SETTINGS_T settings;
+    settings.max_passes = 3;
+    settings.patience = 2;
+    TUNE_REPORT_T r = TuneFit(train, held, params, settings);
+    EXPECT_GE(r.passes, 2);
+    EXPECT_EQ(r.moves, 0);
+    EXPECT_EQ(r.held_after, r.held_before);
+    EXPECT_EQ(r.train_after, r.train_before);
+    EXPECT_EQ(memcmp(new_coefficients, orig_coefficients, sizeof new_coefficients), 0)
+        << "the weights of the best pass (none) must be the result";
+}
+
 TEST(Tuning, FitMovesOnlyDerivedWeightsAndKeepsTheirMirrorsEqual)
 {
     InitEvalTables();
