@@ -4,6 +4,7 @@
 //   vornak-tune extract [--skip PLIES] FILE...   quiet positions of played games
 //   vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N] [--patience N]
 //                   [--write SOURCE --note TEXT] FILE...
+//   vornak-tune rewrite --weights FITTED --note TEXT SOURCE
 //
 // play plays games against itself, in one process and at a node count a
 // move, and prints their positions with the results. extract reads games as PGN (a .pgn file: the plain game, the result from
@@ -17,7 +18,8 @@
 // doubles a block; --prior pulls the weights back to the shipped ones,
 // --min-positions leaves alone what few positions read; the fit ends when
 // the held-out error has not improved for --patience passes) and, with --write,
-// rewrites the coefficient source.
+// rewrites the coefficient source. rewrite puts the weights of a fitted copy
+// of the source into SOURCE with the note.
 #include "ToolArgs.h"
 #include "eval/eval.h"
 #include "hash/hash.h"
@@ -44,7 +46,8 @@ const char USAGE[] =
     "                        [--seed S]\n"
     "       vornak-tune extract [--skip PLIES] FILE...\n"
     "       vornak-tune fit [--coarse] [--passes N] [--step W] [--prior L] [--min-positions N] [--patience N]\n"
-    "                       [--write SOURCE --note TEXT] FILE...\n";
+    "                       [--write SOURCE --note TEXT] FILE...\n"
+    "       vornak-tune rewrite --weights FITTED --note TEXT SOURCE\n";
 
 int Usage()
 {
@@ -437,6 +440,44 @@ int Fit(const std::vector<std::string>& args)
     return 0;
 }
 
+// Marks and writes into SOURCE the weights of another coefficient source
+// (a fitted copy): how a fit made elsewhere comes into the tree.
+int Rewrite(const std::vector<std::string>& args)
+{
+    std::string from, note, source_name;
+    for (size_t i = 0; i < args.size(); i++) {
+        bool more = i + 1 < args.size();
+        if (args[i] == "--weights" && more)
+            from = args[++i];
+        else if (args[i] == "--note" && more)
+            note = args[++i];
+        else if (ToolIsOption(args[i]) || !source_name.empty())
+            return Usage();
+        else
+            source_name = args[i];
+    }
+    if (from.empty() || note.empty() || source_name.empty())
+        return Usage();
+    std::string fitted, source, out, err;
+    std::vector<int> weights;
+    if (!ReadFile(from, &fitted) || !ReadFile(source_name, &source)) {
+        fprintf(stderr, "vornak-tune: cannot read %s\n", fitted.empty() ? from.c_str() : source_name.c_str());
+        return 1;
+    }
+    if (!ReadCoefficients(fitted, &weights, &err) || !RewriteCoefficients(source, weights.data(), note, &out, &err)) {
+        fprintf(stderr, "vornak-tune: %s\n", err.c_str());
+        return 1;
+    }
+    std::ofstream o(source_name, std::ios::binary);
+    o << out;
+    if (!o.flush()) {
+        fprintf(stderr, "vornak-tune: cannot write %s\n", source_name.c_str());
+        return 1;
+    }
+    printf("rewrote %s\n", source_name.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -453,5 +494,7 @@ int main(int argc, char** argv)
         return Fit(args);
     if (mode == "play")
         return Play(args);
+    if (mode == "rewrite")
+        return Rewrite(args);
     return Usage();
 }

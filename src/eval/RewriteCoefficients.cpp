@@ -59,20 +59,19 @@ bool BlockLine(const std::string& line, int* first, int* last, std::string* head
     return true;
 }
 
-}  // namespace
-
-bool RewriteCoefficients(const std::string& source, const int* weights, const std::string& note, std::string* out,
-                         std::string* err)
+// Reads the table's numbers into *old and, with weights, writes the table's
+// text with those numbers instead into *body; *open and *close: where the
+// table's text begins and ends.
+bool ScanTable(const std::string& source, const int* weights, std::vector<int>* old, std::string* body, size_t* open,
+               size_t* close, std::string* err)
 {
-    size_t open = source.find("shipped[NUM_COEFFICIENTS] = {");
-    if (open == std::string::npos) {
+    *open = source.find("shipped[NUM_COEFFICIENTS] = {");
+    if (*open == std::string::npos) {
         *err = "no table \"shipped[NUM_COEFFICIENTS] = {\"";
         return false;
     }
-    open = source.find('{', open) + 1;
-    std::string body;
-    std::vector<int> old;
-    size_t i = open;
+    *open = source.find('{', *open) + 1;
+    size_t i = *open;
     for (;;) {
         if (i >= source.size()) {
             *err = "the table is not closed";
@@ -88,7 +87,7 @@ bool RewriteCoefficients(const std::string& source, const int* weights, const st
                 return false;
             }
             end += source[i + 1] == '*' ? 2 : 0;
-            body.append(source, i, end - i);
+            body->append(source, i, end - i);
             i = end;
         } else if (c == ' ' || c == '-' || isdigit((unsigned char)c)) {
             // A number with the blanks before it: the new one fills the same width.
@@ -103,27 +102,49 @@ bool RewriteCoefficients(const std::string& source, const int* weights, const st
                     *err = "a lone '-' in the table";
                     return false;
                 }
-                if (old.size() == (size_t)NUM_COEFFICIENTS) {
+                if (old->size() == (size_t)NUM_COEFFICIENTS) {
                     *err = "the table has more than " + std::to_string(NUM_COEFFICIENTS) + " numbers";
                     return false;
                 }
-                std::string text = std::to_string(weights[old.size()]);
+                std::string text = std::to_string(weights ? weights[old->size()] : 0);
                 size_t width = end - (source.c_str() + start);
-                body += std::string(text.size() < width ? width - text.size() : 1, ' ') + text;
-                old.push_back((int)v);
+                *body += std::string(text.size() < width ? width - text.size() : 1, ' ') + text;
+                old->push_back((int)v);
                 i = end - source.c_str();
             } else {
-                body.append(source, start, i - start);
+                body->append(source, start, i - start);
             }
         } else {
-            body += c;
+            *body += c;
             i++;
         }
     }
-    if (old.size() != (size_t)NUM_COEFFICIENTS) {
-        *err = "the table has " + std::to_string(old.size()) + " numbers, not " + std::to_string(NUM_COEFFICIENTS);
+    if (old->size() != (size_t)NUM_COEFFICIENTS) {
+        *err = "the table has " + std::to_string(old->size()) + " numbers, not " + std::to_string(NUM_COEFFICIENTS);
         return false;
     }
+    *close = i;
+    return true;
+}
+
+}  // namespace
+
+bool ReadCoefficients(const std::string& source, std::vector<int>* weights, std::string* err)
+{
+    std::string body;
+    size_t open, close;
+    weights->clear();
+    return ScanTable(source, nullptr, weights, &body, &open, &close, err);
+}
+
+bool RewriteCoefficients(const std::string& source, const int* weights, const std::string& note, std::string* out,
+                         std::string* err)
+{
+    std::vector<int> old;
+    std::string body;
+    size_t open, i;
+    if (!ScanTable(source, weights, &old, &body, &open, &i, err))
+        return false;
 
     // The header before the table: the comment of each changed block.
     std::string header, rest = source.substr(0, open);

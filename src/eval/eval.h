@@ -287,3 +287,5 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
 // NUM_COEFFICIENTS numbers.
 bool RewriteCoefficients(const std::string& source, const int* weights, const std::string& note, std::string* out,
                          std::string* err);
+// The weights a coefficient source holds; false, with err, as above.
+bool ReadCoefficients(const std::string& source, std::vector<int>* weights, std::string* err);

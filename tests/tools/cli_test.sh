@@ -127,6 +127,22 @@ cp "$(dirname "$0")/../../src/eval/Coefficients.cpp" "$T/Coefficients.cpp"
 out=$("$TUNE" fit --passes 1 --write "$T/Coefficients.cpp" --note "a test" "$T/quiet.txt" 2>/dev/null)
 grep -q '^held-out error ' <<<"$out" && grep -q "^rewrote $T/Coefficients.cpp" <<<"$out" &&
     grep -q 'shipped\[NUM_COEFFICIENTS\]' "$T/Coefficients.cpp" && echo "ok   tune-fit" || fail "tune fit: $out"
+# A fitted copy's weights come into another source, marked; the copy is
+# refused when it holds no table.
+cp "$(dirname "$0")/../../src/eval/Coefficients.cpp" "$T/Shipped.cpp"
+out=$("$TUNE" rewrite --weights "$T/Coefficients.cpp" --note "another test" "$T/Shipped.cpp" 2>/dev/null)
+# The same table as the fitted copy, under comments of its own.
+if grep -q "tuned: another test" "$T/Shipped.cpp" &&
+    [ "$(grep -v '^//' "$T/Shipped.cpp")" = "$(grep -v '^//' "$T/Coefficients.cpp")" ]; then
+    echo "ok   tune-rewrite"
+else
+    fail "tune rewrite: $out"
+fi
+expect_refusal tune-rewrite-no-note "$TUNE" rewrite --weights "$T/Coefficients.cpp" "$T/Shipped.cpp"
+echo 'int x;' >"$T/bad.cpp"
+"$TUNE" rewrite --weights "$T/bad.cpp" --note x "$T/Shipped.cpp" >/dev/null 2>&1 && fail "tune rewrite took a file without a table" ||
+    echo "ok   tune-rewrite-bad"
+
 # Self-play: whole games, each position once per ply with the game's result.
 "$TUNE" play --games 2 --nodes 300 --seed 5 >"$T/played.txt" 2>/dev/null
 lines=$(wc -l <"$T/played.txt")

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -188,6 +189,9 @@ TEST(Tuning, RewriteKeepsTheTableAndMarksWhatChanged)
 {
     std::string source = ShippedSource(), out, err;
     ASSERT_FALSE(source.empty());
+    std::vector<int> read;
+    ASSERT_TRUE(ReadCoefficients(source, &read, &err)) << err;
+    EXPECT_TRUE(std::equal(read.begin(), read.end(), orig_coefficients)) << "the table read is not the one built";
     ASSERT_TRUE(RewriteCoefficients(source, orig_coefficients, "nothing", &out, &err)) << err;
     EXPECT_EQ(out, source) << "the shipped weights must give the file back unchanged";
 
@@ -214,6 +218,8 @@ TEST(Tuning, RewriteKeepsTheTableAndMarksWhatChanged)
     // Read back, the rewritten table holds the new weights; shipped weights
     // written over it again give the first file back.
     std::string again;
+    ASSERT_TRUE(ReadCoefficients(out, &read, &err)) << err;
+    EXPECT_EQ(read, w);
     ASSERT_TRUE(RewriteCoefficients(out, w.data(), note, &again, &err)) << err;
     EXPECT_EQ(again, out);
     EXPECT_NE(out.find("-123456,"), std::string::npos);
