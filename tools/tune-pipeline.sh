@@ -48,4 +48,4 @@ positions=$(wc -l <"$WORK/quiet.txt")
 fm=$(grep -c '^\[Result' "$WORK/fairymax.pgn" 2>/dev/null || echo 0)
 note="Texel fit on $positions quiet positions of tri-dimensional and plain self-play at 5000 nodes a"
 note="$note move and $fm plain games against Fairy-Max at 5 s + 0.05 s (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
-"$B/vornak-tune" fit --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"
+"$B/vornak-tune" fit --passes 30 --step 50 --min-positions 200 --patience 3 --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"
