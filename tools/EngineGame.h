@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-const char* const kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+const char* const kStartFen = PLAIN_START_TEXT;
 
 struct ENGINE_GAME_T {
     std::unique_ptr<POS_T> pos{new POS_T()};

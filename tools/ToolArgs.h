@@ -1,11 +1,13 @@
 // Reading the command-line tools' arguments strictly: a number that is not
 // all digits, or lies outside its range, is refused with a message naming
-// the option rather than read as 0.
+// the option rather than read as 0. And the tools' whole-file reads.
 #pragma once
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 // A whole number from lo to hi; otherwise a message on the error stream.
@@ -39,3 +41,15 @@ inline int ToolRules(const char* tool, const std::string& text)
 
 // An argument that looks like an option (positions never start with '-').
 inline bool ToolIsOption(const std::string& a) { return a.size() > 1 && a[0] == '-'; }
+
+// A whole file as bytes; false when it cannot be read.
+inline bool ToolReadFile(const std::string& path, std::string* text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    *text = all.str();
+    return true;
+}

@@ -62,12 +62,10 @@ int Bench()
         const char* position;
         int depth;
     } cases[] = {
-        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 7},
+        {PLAIN_START_TEXT, 7},
         {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 6},
         {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 9},
-        {"3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 "
-         "QL1,QL6,KL1,KL6 wbwb",
-         6},
+        {TRI_START_TEXT, 6},
     };
     long total = 0;
     double time = 0;

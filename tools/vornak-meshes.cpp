@@ -6,6 +6,8 @@
 // committed files cannot drift from this program.
 //
 //   vornak-meshes [--check] [directory]     (default directory: pieces)
+#include "ToolArgs.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -421,14 +423,6 @@ std::string Stl(const char* name, const Mesh& m)
     return out.str();
 }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -454,7 +448,8 @@ int main(int argc, char** argv)
         std::string text = Stl(kind.name, m);
         std::string path = dir + "/" + kind.name + ".STL";
         if (check) {
-            if (ReadFile(path) != text) {
+            std::string on_disk;
+            if (!ToolReadFile(path, &on_disk) || on_disk != text) {
                 printf("%s differs from what vornak-meshes writes\n", path.c_str());
                 failures++;
             }

@@ -98,15 +98,14 @@ int RunEpd(const char* file, uint64_t max_nodes)
 
 int RunBench()
 {
-    const char* tri_start =
-        "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
+    const char* tri_start = TRI_START_TEXT;
     struct Case {
         const char* name;
         const char* position;
         int depth;
         int rules;
     } cases[] = {
-        {"plain start", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 6, RULES_TDCL},
+        {"plain start", PLAIN_START_TEXT, 6, RULES_TDCL},
         {"kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4, RULES_TDCL},
         {"tri-dimensional, TDCL", tri_start, 5, RULES_TDCL},
         {"tri-dimensional, tournament", tri_start, 5, RULES_TOURNAMENT},

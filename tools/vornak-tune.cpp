@@ -30,7 +30,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -55,17 +54,6 @@ int Usage()
     return 2;
 }
 
-bool ReadFile(const std::string& name, std::string* text)
-{
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    *text = all.str();
-    return true;
-}
-
 bool EndsWith(const std::string& s, const std::string& tail)
 {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -87,20 +75,25 @@ bool SplitSample(const std::string& line, std::string* rules, std::string* posit
     return false;
 }
 
-// Readies a position as the search's root would be; false for text that is
-// not a position.
-bool Ready(const std::string& rules, const std::string& text, POS_T* b)
+// Readies a position of the given game as the search's root would be.
+void ReadyRoot(POS_T* b, int dmode)
 {
-    int mode;
-    std::string err;
-    state.rules = rules == "tournament" ? 1 : 2;
-    if (!ParsePosition(text, b, &mode, &err))
-        return false;
-    state.dmode = mode;
+    state.dmode = dmode;
     state.vornak = NextToPlay(b);
     PrepareRoot(b);
     b->moves = nullptr;
     b->oldb = nullptr;
+}
+
+// The same from text; false for text that is not a position.
+bool Ready(const std::string& rules, const std::string& text, POS_T* b)
+{
+    int mode;
+    std::string err;
+    state.rules = rules == "tournament" ? RULES_TOURNAMENT : RULES_TDCL;
+    if (!ParsePosition(text, b, &mode, &err))
+        return false;
+    ReadyRoot(b, mode);
     return true;
 }
 
@@ -204,7 +197,7 @@ int Extract(const std::vector<std::string>& args)
     hash_c.HashResize(1024);  // quiescence probes it; the stage changes empty it
     for (const std::string& f : files) {
         std::string text, err;
-        if (!ReadFile(f, &text)) {
+        if (!ToolReadFile(f, &text)) {
             fprintf(stderr, "vornak-tune: cannot read %s\n", f.c_str());
             return 1;
         }
@@ -239,9 +232,7 @@ unsigned long long NextRandom(unsigned long long* s)
 // Plays one game; the result for White, and its positions.
 double PlayOne(const PLAY_T& p, int rules, unsigned long long* rng, std::vector<std::string>* positions)
 {
-    const char* start = p.plain ? "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"
-                                : "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn "
-                                  "w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
+    const char* start = p.plain ? PLAIN_START_TEXT : TRI_START_TEXT;
     std::unique_ptr<POS_T> b(new POS_T()), next(new POS_T()), root(new POS_T());
     state.rules = rules;
     int mode;
@@ -337,6 +328,19 @@ int Play(const std::vector<std::string>& args)
 }
 
 // ---------------------------------------------------------------- fit
+// Writes a rewritten coefficient source; the tool's exit status.
+int WriteSource(const std::string& name, const std::string& text)
+{
+    std::ofstream o(name, std::ios::binary);
+    o << text;
+    if (!o.flush()) {
+        fprintf(stderr, "vornak-tune: cannot write %s\n", name.c_str());
+        return 1;
+    }
+    printf("rewrote %s\n", name.c_str());
+    return 0;
+}
+
 void Log(const char* line) { fprintf(stderr, "vornak-tune: %s\n", line); }
 
 int Fit(const std::vector<std::string>& args)
@@ -422,7 +426,7 @@ int Fit(const std::vector<std::string>& args)
     if (write.empty())
         return 0;
     std::string source, out, err;
-    if (!ReadFile(write, &source)) {
+    if (!ToolReadFile(write, &source)) {
         fprintf(stderr, "vornak-tune: cannot read %s\n", write.c_str());
         return 1;
     }
@@ -430,14 +434,7 @@ int Fit(const std::vector<std::string>& args)
         fprintf(stderr, "vornak-tune: %s: %s\n", write.c_str(), err.c_str());
         return 1;
     }
-    std::ofstream o(write, std::ios::binary);
-    o << out;
-    if (!o.flush()) {
-        fprintf(stderr, "vornak-tune: cannot write %s\n", write.c_str());
-        return 1;
-    }
-    printf("rewrote %s\n", write.c_str());
-    return 0;
+    return WriteSource(write, out);
 }
 
 // Marks and writes into SOURCE the weights of another coefficient source
@@ -460,7 +457,7 @@ int Rewrite(const std::vector<std::string>& args)
         return Usage();
     std::string fitted, source, out, err;
     std::vector<int> weights;
-    if (!ReadFile(from, &fitted) || !ReadFile(source_name, &source)) {
+    if (!ToolReadFile(from, &fitted) || !ToolReadFile(source_name, &source)) {
         fprintf(stderr, "vornak-tune: cannot read %s\n", fitted.empty() ? from.c_str() : source_name.c_str());
         return 1;
     }
@@ -468,14 +465,7 @@ int Rewrite(const std::vector<std::string>& args)
         fprintf(stderr, "vornak-tune: %s\n", err.c_str());
         return 1;
     }
-    std::ofstream o(source_name, std::ios::binary);
-    o << out;
-    if (!o.flush()) {
-        fprintf(stderr, "vornak-tune: cannot write %s\n", source_name.c_str());
-        return 1;
-    }
-    printf("rewrote %s\n", source_name.c_str());
-    return 0;
+    return WriteSource(source_name, out);
 }
 
 }  // namespace

@@ -29,15 +29,30 @@ std::vector<double> ScoreAll(const std::vector<const TUNE_SAMPLE_T*>& samples)
     return scores;
 }
 
-double SquaredError(const std::vector<const TUNE_SAMPLE_T*>& samples, double k)
+double SquaredError(const std::vector<const TUNE_SAMPLE_T*>& samples, const std::vector<double>& scores, double k)
 {
-    std::vector<double> scores = ScoreAll(samples);
     double sum = 0;
     for (size_t i = 0; i < samples.size(); i++) {
         double d = samples[i]->result - Expected(scores[i], k);
         sum += d * d;
     }
     return sum;
+}
+
+// The k that fits the scores to the results best. The error is smooth and
+// has one minimum in k: a golden-section search.
+double BestK(const std::vector<const TUNE_SAMPLE_T*>& samples, const std::vector<double>& scores)
+{
+    double lo = 0.05, hi = 5;
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 60; i++) {
+        double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
+        if (SquaredError(samples, scores, a) < SquaredError(samples, scores, b))
+            hi = b;
+        else
+            lo = a;
+    }
+    return (lo + hi) / 2;
 }
 
 std::vector<const TUNE_SAMPLE_T*> Pointers(const std::vector<TUNE_SAMPLE_T>& samples)
@@ -65,33 +80,15 @@ double TuneScore(const POS_T* prepared)
 double TuneError(const std::vector<TUNE_SAMPLE_T>& samples, double k)
 {
     InitEvalTables();
-    return samples.empty() ? 0 : SquaredError(Pointers(samples), k) / samples.size();
+    std::vector<const TUNE_SAMPLE_T*> all = Pointers(samples);
+    return samples.empty() ? 0 : SquaredError(all, ScoreAll(all), k) / samples.size();
 }
 
 double TuneFitK(const std::vector<TUNE_SAMPLE_T>& samples)
 {
     InitEvalTables();
     std::vector<const TUNE_SAMPLE_T*> all = Pointers(samples);
-    std::vector<double> scores = ScoreAll(all);
-    auto error = [&](double k) {
-        double sum = 0;
-        for (size_t i = 0; i < all.size(); i++) {
-            double d = all[i]->result - Expected(scores[i], k);
-            sum += d * d;
-        }
-        return sum;
-    };
-    // The error is smooth and has one minimum in k: a golden-section search.
-    double lo = 0.05, hi = 5;
-    const double g = (std::sqrt(5.0) - 1) / 2;
-    for (int i = 0; i < 60; i++) {
-        double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
-        if (error(a) < error(b))
-            hi = b;
-        else
-            lo = a;
-    }
-    return (lo + hi) / 2;
+    return BestK(all, ScoreAll(all));
 }
 
 TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector<TUNE_SAMPLE_T>& held_out,
@@ -100,16 +97,14 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
     const int step = settings.step;
     InitEvalTables();
     TUNE_REPORT_T r{};
-    r.k = TuneFitK(train);
     std::vector<const TUNE_SAMPLE_T*> all = Pointers(train);
     std::vector<double> scores = ScoreAll(all);
+    r.k = BestK(all, scores);
     auto error_of = [&](size_t i, double score) {
         double d = all[i]->result - Expected(score, r.k);
         return d * d;
     };
-    double train_sum = 0;
-    for (size_t i = 0; i < all.size(); i++)
-        train_sum += error_of(i, scores[i]);
+    double train_sum = SquaredError(all, scores, r.k);
     auto total = [&] { return all.empty() ? 0 : train_sum / all.size(); };
     r.train_before = r.train_after = total();
     r.held_before = r.held_after = TuneError(held_out, r.k);
@@ -119,6 +114,12 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
     // once, by a trial step over the positions of the parameter's stage.
     std::vector<std::vector<size_t>> reads(params.size());
     std::vector<std::vector<int>> up(params.size()), down(params.size());
+    std::vector<const TUNE_SAMPLE_T*> stage[4];
+    std::vector<size_t> index[4];  // their places in all
+    for (size_t i = 0; i < all.size(); i++) {
+        stage[all[i]->pos.stage & 3].push_back(all[i]);
+        index[all[i]->pos.stage & 3].push_back(i);
+    }
     for (size_t k = 0; k < params.size(); k++) {
         const TUNE_PARAM_T& p = params[k];
         for (int dir : {step, -step}) {
@@ -127,21 +128,14 @@ TUNE_REPORT_T TuneFit(const std::vector<TUNE_SAMPLE_T>& train, const std::vector
             for (size_t i = 0; i < p.shape.size(); i++)
                 add[i] = (int)std::lround(dir * p.shape[i]);
         }
-        std::vector<const TUNE_SAMPLE_T*> stage;
-        std::vector<size_t> index;
-        for (size_t i = 0; i < all.size(); i++)
-            if (all[i]->pos.stage == p.stage) {
-                stage.push_back(all[i]);
-                index.push_back(i);
-            }
         for (size_t i = 0; i < p.entries.size(); i++)
             new_coefficients[p.entries[i]] += up[k][i];
-        std::vector<double> tried = ScoreAll(stage);
+        std::vector<double> tried = ScoreAll(stage[p.stage & 3]);
         for (size_t i = 0; i < p.entries.size(); i++)
             new_coefficients[p.entries[i]] -= up[k][i];
-        for (size_t j = 0; j < stage.size(); j++)
-            if (tried[j] != scores[index[j]])
-                reads[k].push_back(index[j]);
+        for (size_t j = 0; j < tried.size(); j++)
+            if (tried[j] != scores[index[p.stage & 3][j]])
+                reads[k].push_back(index[p.stage & 3][j]);
     }
 
     // The prior's pull, in the units of the error sum: the change a step

@@ -44,7 +44,7 @@ bool StandardStart(POS_T* b)
     GAME_MODE_GUARD_T mode_guard(2, state.rules);
     int mode = 0;
     std::string err;
-    return ParsePosition("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", b, &mode, &err);
+    return ParsePosition(PLAIN_START_TEXT, b, &mode, &err);
 }
 
 }  // namespace

@@ -13,8 +13,6 @@
 namespace {
 
 const char* const kVariant = "Tri-dimensional";
-const char* const kTriStart =
-    "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
 
 std::string Upper(std::string s)
 {
@@ -80,7 +78,7 @@ bool TriRecordOfState(PGN_GAME_T* g, std::string* err)
     g->SetTag("Notation", state.notation == NOTATION_VESKAR ? "Tournament"
                           : state.notation == NOTATION_ALGEBRAIC ? "Algebraic" : "Standard");
     std::string start_line = FormatPosition(start.get(), 3);
-    if (start_line != kTriStart) {
+    if (start_line != TRI_START_TEXT) {
         g->SetTag("SetUp", "1");
         g->SetTag("Position", start_line);
     }
@@ -126,7 +124,7 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
     KEY_HISTORY_GUARD_T history;
     std::string line = g.Tag("Position");
     *set_up = !line.empty();
-    if (!StartFromTag(*set_up ? line : kTriStart, "Position", 3, start, err))
+    if (!StartFromTag(*set_up ? line : TRI_START_TEXT, "Position", 3, start, err))
         return false;
     if (!GAME_WALK_T::Fits(start, g.moves.size(), err))
         return false;

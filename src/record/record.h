@@ -15,6 +15,11 @@ const char* PinName(int pin);            // "QL1".."KL6", null for a non-pin
 int PinFromName(const char* name);       // inverse of PinName, -1 if unknown
 const char* IndexSquareName(SQ_T sq);    // "A1".."H8", null above 63
 
+// The start positions of the plain and the tri-dimensional game as text.
+inline const char* const PLAIN_START_TEXT = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+inline const char* const TRI_START_TEXT =
+    "3d RP....pr/QP....pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w KQkq - 0 1 QL1,QL6,KL1,KL6 wbwb";
+
 // Text positions. A plain-game FEN (6 fields) or a tri-dimensional line
 // starting with "3d". On success the position is fully built (piece list,
 // maps, keys) and *dmode tells which game it belongs to; on failure nothing
