@@ -20,6 +20,7 @@
 // the held-out error has not improved for --patience passes) and, with --write,
 // rewrites the coefficient source. rewrite puts the weights of a fitted copy
 // of the source into SOURCE with the note.
+#include "EngineGame.h"
 #include "ToolArgs.h"
 #include "eval/eval.h"
 #include "hash/hash.h"
@@ -161,8 +162,9 @@ bool ExtractPgn(EXTRACT_T* x, const std::string& text, std::string* err)
         bool set_up;
         if (!PgnGameMoves(g, b.get(), &moves, &set_up, err))
             continue;
+        state.rules = RULES_TDCL;  // the plain game has no attack boards to move
         for (size_t i = 0; i <= moves.size(); i++) {
-            Ready("tdcl", FormatPosition(b.get(), 2), b.get());
+            ReadyRoot(b.get(), 2);
             Consider(x, "tdcl", b.get(), (int)i, result);
             if (i == moves.size())
                 break;
@@ -232,48 +234,34 @@ unsigned long long NextRandom(unsigned long long* s)
 // Plays one game; the result for White, and its positions.
 double PlayOne(const PLAY_T& p, int rules, unsigned long long* rng, std::vector<std::string>* positions)
 {
-    const char* start = p.plain ? PLAIN_START_TEXT : TRI_START_TEXT;
-    std::unique_ptr<POS_T> b(new POS_T()), next(new POS_T()), root(new POS_T());
+    ENGINE_GAME_T g;
+    POS_T* b = g.pos.get();
+    std::unique_ptr<POS_T> next(new POS_T());
     state.rules = rules;
     int mode;
     std::string err;
-    ParsePosition(start, b.get(), &mode, &err);
+    ParsePosition(p.plain ? PLAIN_START_TEXT : TRI_START_TEXT, b, &mode, &err);
     state.dmode = mode;
     memset(state.hash_list, 0, sizeof state.hash_list);
     hash_c.HashReset();
     hash_c.OrderReset();
+    ENGINE_LIMITS_T limits;
+    limits.nodes = p.nodes;
     std::map<std::pair<uint32_t, uint32_t>, int> seen;
     for (int ply = 0; ply < p.max_plies; ply++) {
         std::vector<MOVE_T> legal;
-        if (!LegalChoices(b.get(), &legal))
-            return (b->flags & FLAG_IN_CHECK) ? (NextToPlay(b.get()) == 1 ? 0 : 1) : 0.5;
+        if (!LegalChoices(b, &legal))
+            return (b->flags & FLAG_IN_CHECK) ? (NextToPlay(b) == 1 ? 0 : 1) : 0.5;
         if (++seen[{b->hash1, b->hash2}] >= 3 || b->fifty_count >= 100)
             return 0.5;
-        Evaluate(b.get(), NO_VALUE, 2);
+        Evaluate(b, NO_VALUE, 2);
         if (b->flags & FLAG_MATERIAL_DRAWN)
             return 0.5;
-        positions->push_back(FormatPosition(b.get(), state.dmode));
+        positions->push_back(FormatPosition(b, state.dmode));
         MOVE_T m = legal[NextRandom(rng) % legal.size()];
-        if (ply >= p.opening_plies) {
-            *root = *b;
-            root->oldb = nullptr;
-            state.vornak = NextToPlay(root.get());
-            state.maxdepth = DIFF_HARD;
-            PrepareRoot(root.get());
-            root->moves = nullptr;
-            search_node_limit = p.nodes;
-            move_timer = MOVE_TIMER_T();
-            move_timer.limit_seconds = 60;
-            move_timer.TimerStart();
-            MOVE_T found;
-            ZeroMove(&found);
-            Search(root.get(), &found, DIFF_HARD);
-            search_node_limit = 0;
-            const MOVE_T* listed = IsZeroMove(&found) ? nullptr : ListedMove(legal.data(), (int)legal.size(), &found);
-            if (listed)
-                m = *listed;
-        }
-        if (!DoMove(next.get(), b.get(), &m))
+        if (ply >= p.opening_plies)
+            EngineSearch(&g, limits, &m, nullptr);
+        if (!DoMove(next.get(), b, &m))
             return 0.5;
         *b = *next;
         b->oldb = nullptr;

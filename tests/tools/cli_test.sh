@@ -123,6 +123,10 @@ printf 'tdcl\t%s\t1\ntdcl\t%s\t1\ntdcl\t%s\t0\ntdcl\t%s\t0.5\ntdcl\t%s\t0\nnot a
 out=$("$TUNE" extract "$T/games.txt" 2>/dev/null)
 [ "$out" = "$(printf 'tdcl\t%s\t1' "$QUIET")" ] && echo "ok   tune-extract" || fail "tune extract: $out"
 for i in $(seq 30); do echo "$out"; done >"$T/quiet.txt"
+# A PGN game's positions keep its own move counters.
+printf '[Event "t"]\n[Result "1-0"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 1-0\n' >"$T/game.pgn"
+out=$("$TUNE" extract --skip 0 "$T/game.pgn" 2>/dev/null)
+grep -q 'PPPP1PPP/RNBQK2R b KQkq - 3 3'$'\t''1$' <<<"$out" && echo "ok   tune-extract-pgn" || fail "tune extract pgn: $out"
 cp "$(dirname "$0")/../../src/eval/Coefficients.cpp" "$T/Coefficients.cpp"
 out=$("$TUNE" fit --passes 1 --write "$T/Coefficients.cpp" --note "a test" "$T/quiet.txt" 2>/dev/null)
 grep -q '^held-out error ' <<<"$out" && grep -q "^rewrote $T/Coefficients.cpp" <<<"$out" &&
