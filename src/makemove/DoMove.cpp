@@ -297,7 +297,9 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
     }
 
     // Step 11: counters, the key history and the link to the old position.
-    b_out->fifty_count = (mv.captured || mv.pawn_moved) ? 1 : b_in->fifty_count + 1;
+    // A clock of 0 (a game's start, or a text position that says 0) stands
+    // where a capture or pawn move leaves 1.
+    b_out->fifty_count = (mv.captured || mv.pawn_moved) ? 1 : (b_in->fifty_count > 0 ? b_in->fifty_count : 1) + 1;
     uint32_t* history = LineHashList();
     if (b_in->move_num >= 0 && b_in->move_num + 1 < MAX_GAME_PLIES) {
         history[b_in->move_num] = b_in->hash1;

@@ -1,6 +1,7 @@
 // Positions written as text: FEN and "3d" lines, their refusals and round trips.
 #include "board/board.h"
 #include "makemove/makemove.h"
+#include "movegen/movegen.h"
 #include "record/record.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,24 @@ TEST(PositionText, MoveNumbersAndSide)
         InitMove(&capture, W_KING, E1, D2, 0, 'x', 0);
         ASSERT_TRUE(DoMove(&after, &before, &capture));
         EXPECT_EQ(FormatPosition(&after, 2), "4k3/8/8/8/8/8/3K4/8 b - - 0 30");
+        // A quiet move from a clock of 0 makes it 1, in both games: from a
+        // start read as text and from the game's own start.
+        std::vector<MOVE_T> moves;
+        for (const char* start : {PLAIN_START_TEXT, TRI_START_TEXT}) {
+            ASSERT_TRUE(ParsePosition(start, &before, &mode, &err)) << err;
+            state.dmode = mode;
+            ASSERT_TRUE(ParseCoordinateMove(&before, mode == 2 ? "g1f3" : "H1G3", &capture));
+            ASSERT_TRUE(DoMove(&after, &before, &capture));
+            std::string text = FormatPosition(&after, mode);
+            EXPECT_NE(text.find(" b KQkq - 1 1"), std::string::npos) << text;
+        }
+        SetupStartPosition(&before, 2);
+        ASSERT_TRUE(CreatePBoard(&before, 2));
+        UpdateMaps(&before);
+        state.dmode = 2;
+        ASSERT_TRUE(ParseCoordinateMove(&before, "b1c3", &capture));
+        ASSERT_TRUE(DoMove(&after, &before, &capture));
+        EXPECT_EQ(FormatPosition(&after, 2), "rnbqkbnr/pppppppp/8/8/8/2N5/PPPPPPPP/R1BQKBNR b KQkq - 1 1");
     }
     EXPECT_EQ(NextToPlay(&pos), -1);
     EXPECT_EQ(pos.hash1 & 1, 1u);
