@@ -62,10 +62,10 @@ int Bench()
         const char* position;
         int depth;
     } cases[] = {
-        {PLAIN_START_TEXT, 7},
-        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 6},
-        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 9},
-        {TRI_START_TEXT, 6},
+        {PLAIN_START_TEXT, 9},
+        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 7},
+        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 11},
+        {TRI_START_TEXT, 8},
     };
     long total = 0;
     double time = 0;

@@ -1,5 +1,6 @@
 // The move list of one search ply, in a buffer that lives for the whole run.
 #include "movegen/movegen.h"
+#include "search/search.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,8 +11,6 @@ static thread_local std::vector<std::unique_ptr<MOVE_T[]>> move_lists;
 
 void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv)
 {
-    (void)m1;
-    (void)testv;
     if (ply < 0)
         ply = 0;
     while ((int)move_lists.size() <= ply) {
@@ -30,4 +29,5 @@ void GenMoveList(POS_T* b, int ply, MOVE_T* m1, ETYPE_T testv)
             moves[kept++] = moves[i];
     b->moves = moves;
     b->num_moves = kept;
+    OrderMoves(b, moves, kept, ply, m1, testv);
 }

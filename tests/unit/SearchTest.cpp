@@ -437,6 +437,31 @@ TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
     EXPECT_TRUE(SameMove(&list[1], &favourite));
 }
 
+// Every list a search ply generates comes ordered: the first-choice move,
+// then a killer of that ply, whatever order the generator made them in.
+TEST(MoveOrdering, EveryPlysListComesOrdered)
+{
+    auto b = Load("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 0 1");
+    search.ply_limit = 8;
+    hash_c.OrderReset();
+    MOVE_T list[MAX_MOVES];
+    int n = GetMoveCount(b.get(), list);
+    ASSERT_GT(n, 3);
+    MOVE_T first = list[n - 2], killer = list[n - 1];
+    ASSERT_EQ(b->board[killer.to], 0);
+    hash_c.killers[3].k2 = killer;
+    GenMoveList(b.get(), 3, &first, 0);
+    ASSERT_EQ(b->num_moves, n);
+    EXPECT_TRUE(SameMove(&b->moves[0], &first));
+    EXPECT_TRUE(SameMove(&b->moves[1], &killer));
+    // Without a first choice (evasions in quiescence) the killer leads.
+    b->moves = nullptr;
+    GenMoveList(b.get(), 3, nullptr, 0);
+    EXPECT_TRUE(SameMove(&b->moves[0], &killer));
+    b->moves = nullptr;
+    hash_c.OrderReset();
+}
+
 TEST(MoveOrdering, CutoffsTeachKillersHistoryAndRefutations)
 {
     auto b = Load("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 0 1");
