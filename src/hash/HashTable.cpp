@@ -84,7 +84,7 @@ void HASH_C::HashReset()
 void HASH_C::HashResize(uint32_t entries)
 {
     entries = entries < 1024 ? 1024 : entries & ~1u;
-    std::vector<HASHENTRY_T> table(entries, HASHENTRY_T{});  // may throw: the old table stays
+    HASH_TABLE_T table(entries, HASHENTRY_T{});  // may throw: the old table stays
     hash_table.swap(table);
     hash_table_size = entries;
 }

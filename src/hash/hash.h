@@ -18,10 +18,33 @@ struct KILLER_T {
 
 const int MAX_KILLER_PLY = 60;
 
+// std::bad_alloc when the memory is not there.
+void* AllocateLargePages(size_t bytes);
+void FreeLargePages(void* p);
+
+// Memory for the table that the system may back with large pages: a probe
+// lands anywhere in tens of megabytes, and with small pages nearly every one
+// misses the address cache as well as the data cache.
+template <class T>
+struct LARGE_PAGE_ALLOCATOR_T {
+    using value_type = T;
+    LARGE_PAGE_ALLOCATOR_T() = default;
+    template <class U>
+    LARGE_PAGE_ALLOCATOR_T(const LARGE_PAGE_ALLOCATOR_T<U>&)
+    {
+    }
+    T* allocate(size_t n) { return static_cast<T*>(AllocateLargePages(n * sizeof(T))); }
+    void deallocate(T* p, size_t) { FreeLargePages(p); }
+    bool operator==(const LARGE_PAGE_ALLOCATOR_T&) const { return true; }
+    bool operator!=(const LARGE_PAGE_ALLOCATOR_T&) const { return false; }
+};
+
+using HASH_TABLE_T = std::vector<HASHENTRY_T, LARGE_PAGE_ALLOCATOR_T<HASHENTRY_T>>;
+
 class HASH_C {
 public:
     bool hash_table_initialized;
-    std::vector<HASHENTRY_T> hash_table;
+    HASH_TABLE_T hash_table;
     uint32_t hash_table_size;
     char cret[30];
     int bad_updates, good_updates, hash_misses, hash_hits, hash_shallow;
