@@ -39,6 +39,7 @@ bool Prepare(const std::string& text, POS_T* b)
         fprintf(stderr, "vornak-analyse: %s\n", err.c_str());
         return false;
     }
+    b->rules = state.rules;
     state.vornak = NextToPlay(b);
     state.stop_search = 0;
     PrepareRoot(b);

@@ -39,6 +39,7 @@ bool Load(const std::string& text, POS_T* b)
         fprintf(stderr, "vornak-perft: %s\n", err.c_str());
         return false;
     }
+    b->rules = state.rules;
     return true;
 }
 

@@ -71,6 +71,7 @@ int main(int argc, char** argv)
         fprintf(stderr, "vornak-play: %s\n", err.c_str());
         return 2;
     }
+    b->rules = state.rules;
     for (size_t i = 1; i < args.size(); i++) {
         MOVE_T m;
         auto next = std::make_unique<POS_T>();

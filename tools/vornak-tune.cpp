@@ -94,6 +94,7 @@ bool Ready(const std::string& rules, const std::string& text, POS_T* b)
     state.rules = rules == "tournament" ? RULES_TOURNAMENT : RULES_TDCL;
     if (!ParsePosition(text, b, &mode, &err))
         return false;
+    b->rules = state.rules;
     ReadyRoot(b, mode);
     return true;
 }
@@ -241,6 +242,7 @@ double PlayOne(const PLAY_T& p, int rules, unsigned long long* rng, std::vector<
     int mode;
     std::string err;
     ParsePosition(p.plain ? PLAIN_START_TEXT : TRI_START_TEXT, b, &mode, &err);
+    b->rules = state.rules;
     state.dmode = mode;
     memset(state.hash_list, 0, sizeof state.hash_list);
     hash_c.HashReset();

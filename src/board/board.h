@@ -253,6 +253,7 @@ struct POS_T {
     int piece_values[32];
     int stage;
     int dmode;  // the game it belongs to: 2 the plain game, 3 the tri-dimensional
+    int rules;  // whose attack-board moves it follows: RULES_TOURNAMENT, else TDCL
     uint32_t piece_change;
     uint32_t hung_mask, pinned_mask, attacking_mask;
     ETYPE_T w_material, b_material, board_control, expensive, evaluation;
@@ -282,6 +283,8 @@ inline bool IsPlainGame(const POS_T* b) { return b->dmode == 2; }
 
 // ---------------------------------------------------------------- game state
 enum { RULES_NONE = 0, RULES_TOURNAMENT = 1, RULES_TDCL = 2 };
+// TDCL is the rule set of a position that names none.
+inline bool TdclRules(const POS_T* b) { return b->rules != RULES_TOURNAMENT; }
 enum { NOTATION_VESKAR = 0, NOTATION_STANDARD = 1, NOTATION_ALGEBRAIC = 2 };
 enum { DIFF_EASY = 4, DIFF_MED = 8, DIFF_HARD = 50 };
 enum { VORNAK_BLACK = -1, VORNAK_OFF = 0, VORNAK_WHITE = 1, VORNAK_BOTH = 2 };
@@ -462,7 +465,6 @@ int MovePiece(POS_T* b, PS_T* piece, SQ_T to);
 void ChangePiece(POS_T* b, PS_T* piece, int new_piece);
 PS_T* GetPBoard(POS_T* b, SQ_T pos);
 void SetPBoard(POS_T* b, SQ_T pos, PS_T* piece);
-int ResetBoard(bool reset_view);
 void SetupStartPosition(POS_T* b, int dmode);  // pieces, boards and rights only
 // Builds the piece list, keys and maps of b's board for the game dmode.
 int CreatePBoard(POS_T* b, int dmode);
@@ -479,7 +481,6 @@ struct ARMIES_T {
 };
 bool CountArmies(const POS_T* b, ARMIES_T* armies, int* bad_square);
 const char* PositionUnplayableWhy(const POS_T* b);
-void ResetSpreadmap();          // every square back to plain
 
 // ---------------------------------------------------------------- reach and line maps
 extern std::atomic<char> capture_map[13][64][64];

@@ -58,7 +58,7 @@ int GenAttackBoardMoves(POS_T* b, int which_ab, MOVE_T* moves_in)
         Panic(true, "Error! Where is AB @ GenAtBoMoves?");
     // A passenger moves the board only toward its own forward direction,
     // except that under TDCL rules a piece other than a pawn goes either way.
-    bool tdcl = state.rules == RULES_TDCL;
+    bool tdcl = TdclRules(b);
     bool north = pilot >= 0 || (tdcl && pilot < -1);
     bool south = pilot <= 0 || (tdcl && pilot > 1);
     if (north)

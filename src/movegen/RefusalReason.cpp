@@ -65,7 +65,7 @@ void PawnReason(POS_T* b, const MOVE_T* m, char* out, size_t size)
 // An attack board's move the generator does not list.
 void BoardReason(POS_T* b, const MOVE_T* m, char* out, size_t size)
 {
-    const char* rules = state.rules == RULES_TOURNAMENT ? "tournament" : "TDCL";
+    const char* rules = TdclRules(b) ? "TDCL" : "tournament";
     const char* from = PinName(int(m->from));
     const char* to = PinName(int(m->to));
     int pilot = 0;
@@ -102,7 +102,7 @@ void BoardReason(POS_T* b, const MOVE_T* m, char* out, size_t size)
     // Only the passenger's direction is left.
     const char* passenger = abs(pilot) == W_PAWN ? "a pawn" : "a piece";
     const char* way = pilot > 0 ? "toward Black" : "toward White";
-    if (state.rules == RULES_TDCL)
+    if (TdclRules(b))
         snprintf(out, size, "under the TDCL rules a board carrying a pawn moves only %s", way);
     else
         snprintf(out, size, "under the %s rules a board carrying %s moves only %s", rules, passenger, way);

@@ -447,7 +447,8 @@ bool GameToSaveImage(int dmode, int rules, int notation, const POS_T* start, boo
     }
     if (ok && set_up) {
         state.position = *start;
-        state.oeb.pos_0 = *start;
+        state.position.rules = rules;
+        state.oeb.pos_0 = state.position;
         state.oeb.inited = 1;
     }
     state.vornak = VORNAK_OFF;

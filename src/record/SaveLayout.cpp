@@ -497,8 +497,9 @@ bool ReadStateImage(const uint8_t* data, size_t n, STATE_T* s, SAVE_LAYOUT_E* la
     case LAYOUT_OLDEST: ReadOldest(data, s); break;
     default: return false;
     }
-    // A file names the game's kind once, in the state; in memory each
-    // position carries it.
+    // A file names the game's kind and rules once, in the state; in memory
+    // each position carries them.
     s->position.dmode = s->oeb.pos_0.dmode = s->dmode;
+    s->position.rules = s->oeb.pos_0.rules = s->rules;
     return true;
 }

@@ -126,6 +126,7 @@ bool TriRecordMoves(const PGN_GAME_T& g, POS_T* start, std::vector<MOVE_T>* move
     *set_up = !line.empty();
     if (!StartFromTag(*set_up ? line : TRI_START_TEXT, "Position", 3, start, err))
         return false;
+    start->rules = *rules;
     if (!GAME_WALK_T::Fits(start, g.moves.size(), err))
         return false;
     GAME_WALK_T walk(start);

@@ -13,6 +13,7 @@ bool RestartGamePosition()
     if (!state.oeb.inited)
         return ResetBoard(false) != 0;  // builds the piece list and maps itself
     *b = state.oeb.pos_0;
+    b->rules = state.rules;  // the rules in force now, which the menu may have changed
     CaptureReset();
     if (!CreatePBoard(b, state.dmode))
         return false;

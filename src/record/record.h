@@ -135,6 +135,12 @@ extern char game_list_strings[MAX_GAME_PLIES + 1][16];
 extern int replay;  // plies shown while reviewing; -1 when not reviewing
 
 void GameListInit();
+// A new game of the current mode and rules: position, record, table and the
+// interface's selection; the view too when asked.
+int ResetBoard(bool reset_view);
+// The rules of the game in progress from its next move on.
+void SetGameRules(int rules);
+void ResetSpreadmap();  // every square back to plain
 char* GameListGet(int ply_num);  // "" outside the list
 char* GameListPut(POS_T* b, MOVE_T* move_t, int ply_num);
 int GameStartPly();              // the move number the game started from

@@ -65,9 +65,9 @@ bool GameToSaveImage(int dmode, int rules, int notation, const POS_T* start, boo
                      const std::vector<std::string>& texts, const std::string& result, std::vector<uint8_t>* image,
                      std::string* err);
 
-// Sets the game and the rules that move generation and move names read
-// from the state, for as long as it lives, and then puts back the ones it
-// found (setting up a position from text also sets the game).
+// Sets the game and the rules that a new game takes from the state, for as
+// long as it lives, and then puts back the ones it found (setting up a
+// position from text also sets the game).
 struct GAME_MODE_GUARD_T {
     int saved_mode, saved_rules;
     GAME_MODE_GUARD_T(int dmode, int rules) : saved_mode(state.dmode), saved_rules(state.rules)

@@ -3,6 +3,7 @@
 #include "render/render.h"
 
 #include "movegen/movegen.h"
+#include "record/record.h"
 
 #include <cstdio>
 #include <vector>

@@ -101,7 +101,7 @@ void DoSpreadMenu(int value)
 
 void DoRulesMenu(int value)
 {
-    state.rules = value;
+    SetGameRules(value);
     ShowSetting(SETTING_RULES);
     CreateMenus();
 }

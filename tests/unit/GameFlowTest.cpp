@@ -256,6 +256,60 @@ TEST(GameEnd, TheComputerGivesUp)
 
 // ---------------------------------------------------------------- undo
 
+// The rules chosen during a game govern its moves from then on: through a
+// move taken back and a save image restored, and whatever the setting says
+// when the search copies the position.
+TEST(GameFlow, TheRulesChosenMidGameGovernItsMoves)
+{
+    // White's queen's-side board carries a rook alone: TDCL lets it go back.
+    NewGameFrom("3d .R....pr/......pq/KP....pk/RP....pr/NP....pn/BP....pb/BP....pb/NP....pn w - - 0 1 "
+                "QL3,QL6,KL1,KL6 wbwb");
+    auto board_moves = [](const POS_T& from) {
+        POS_T copy = from;
+        std::vector<MOVE_T> legal;
+        LegalChoices(&copy, &legal);
+        std::vector<std::string> texts;
+        for (const MOVE_T& m : legal)
+            if (CoordinateMove(&m).find("QLW:") == 0)
+                texts.push_back(CoordinateMove(&m));
+        return texts;
+    };
+    SetGameRules(RULES_TDCL);
+    std::vector<std::string> tdcl = board_moves(state.position);
+    SetGameRules(RULES_TOURNAMENT);
+    std::vector<std::string> tournament = board_moves(state.position);
+    EXPECT_GT(tdcl.size(), tournament.size());
+
+    POS_T copy = state.position;
+    state.rules = RULES_TDCL;  // a setting changed behind the copy's back
+    EXPECT_EQ(board_moves(copy), tournament);
+    state.rules = RULES_TOURNAMENT;
+
+    std::string quiet;
+    POS_T here = state.position;
+    std::vector<MOVE_T> legal;
+    LegalChoices(&here, &legal);
+    for (const MOVE_T& m : legal)
+        if (CoordinateMove(&m).find(':') == std::string::npos) {
+            quiet = CoordinateMove(&m);
+            break;
+        }
+    ASSERT_FALSE(quiet.empty());
+    Play(quiet);
+    Console([] { UndoMoves(1); });
+    EXPECT_EQ(board_moves(state.position), tournament);
+
+    std::vector<uint8_t> image = rt::SaveImage();
+    SetGameRules(RULES_TDCL);
+    SAVE_LAYOUT_E layout;
+    std::string err;
+    ASSERT_TRUE(RestoreFromBuffer(image.data(), image.size(), &layout, &err)) << err;
+    EXPECT_EQ(state.rules, RULES_TOURNAMENT);
+    EXPECT_EQ(board_moves(state.position), tournament);
+    SetGameRules(RULES_TDCL);
+    EXPECT_EQ(board_moves(state.position), tdcl);
+}
+
 TEST(Undo, TakesBackPliesAndNeverPassesTheStart)
 {
     NewGame(2, NOTATION_ALGEBRAIC);

@@ -448,6 +448,9 @@ TEST(AttackBoardMoves, DestinationsFollowThePinTableByCargoAndRules) {
                     std::string line = Line3d(cells, white_owner ? 'w' : 'b', pins, owners);
                     auto p = mt::Load(line, rules);
                     ASSERT_TRUE(p);
+                    // The position's own rules decide, whatever the game's
+                    // setting says meanwhile (the thinking thread's copy).
+                    state.rules = rules == RULES_TDCL ? RULES_TOURNAMENT : RULES_TDCL;
                     SCOPED_TRACE(line + (rules == RULES_TOURNAMENT ? " tournament" : " TDCL"));
                     bool toward_black = cargo.pilot >= 0 || (rules == RULES_TDCL && cargo.pilot < -1);
                     bool toward_white = cargo.pilot <= 0 || (rules == RULES_TDCL && cargo.pilot > 1);

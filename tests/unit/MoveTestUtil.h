@@ -44,6 +44,7 @@ inline std::unique_ptr<POS_T> Load(const std::string& line, int rules = RULES_TD
         ADD_FAILURE() << "cannot read position: " << line << ": " << err;
         return nullptr;
     }
+    b->rules = rules;
     return b;
 }
 

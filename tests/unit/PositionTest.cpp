@@ -6,6 +6,7 @@
 #include "board/board.h"
 #include "eval/eval.h"
 #include "hash/hash.h"
+#include "record/record.h"
 
 #include <gtest/gtest.h>
 

@@ -23,6 +23,15 @@ namespace rt {
 inline const char* const kStart2d = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // A new game of the mode, as the Mode menu starts one (without a window).
+// The state byte for byte, padding included, to compare with memcmp: a copy
+// made by its constructor leaves the padding as the heap had it.
+inline std::unique_ptr<STATE_T> StateSnapshot()
+{
+    std::unique_ptr<STATE_T> s(new STATE_T);
+    memcpy((void*)s.get(), (const void*)&state, sizeof state);
+    return s;
+}
+
 inline void NewGame(int mode, int notation = NOTATION_STANDARD)
 {
     memset((void*)&state, 0, sizeof state);

@@ -189,7 +189,7 @@ TEST(SlowSaveFileFuzz, DamagedFilesNeverCrashAndRefusalsChangeNothing)
     hash_c.hash_table_size = 1024;
 
     std::mt19937_64 rng(20240605);
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
     std::unique_ptr<char[]> list_before(new char[sizeof game_list_strings]);
     memcpy(list_before.get(), game_list_strings, sizeof game_list_strings);
     CAP_T cap_before = cap_t;

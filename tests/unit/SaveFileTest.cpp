@@ -317,7 +317,7 @@ TEST(SaveFile, RefusedFilesLeaveTheGameAlone)
     Bytes good = SaveImage();
     NewGame(2);
     rt::PlayAll({"e2e4", "e7e5"});
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
     CAP_T captured = cap_t;
     std::vector<std::string> list = GameList();
 
@@ -492,7 +492,7 @@ TEST_F(SaveFileCommands, TheChooserNamesTheFileOrCancels)
     EXPECT_STREQ(gamefilename, "first.sav");
 
     // Cancelling a restore leaves everything, the thinking thread included.
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
     calls.clear();
     chooser_result = 0;
     EXPECT_FALSE(RestoreGame(0));
@@ -512,7 +512,7 @@ TEST_F(SaveFileCommands, RestoreReportsAndRefusesWithoutEndingTheGame)
     NewGame(2);
     rt::Play("e2e4");
     WatchShell();
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
 
     // No file: nothing stops.
     std::string out = Console([] { EXPECT_FALSE(RestoreGame(1)); });
@@ -662,7 +662,7 @@ TEST_F(SaveFileCommands, GamesGoOutAndComeBackAsText)
     NewGame(2);
     rt::Play("e2e4");
     WatchShell();
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
     Snapshot game = Take();
     auto unchanged = [&] {
         const STATE_T& a = *before;
@@ -713,7 +713,7 @@ TEST_F(SaveFileCommands, PositionsSetUpFromTextAndWrittenOut)
     Bytes file = ReadFile("position.txt");
     EXPECT_EQ(std::string(file.begin(), file.end()), fen + "\n");
 
-    std::unique_ptr<STATE_T> before(new STATE_T(state));
+    std::unique_ptr<STATE_T> before = rt::StateSnapshot();
     for (const char* bad : {"", "8/8/8/8/8/8/8/8 w - - 0 1", "4k3/8/8/8/8/8/8/4K3 w - - 0", "3d garbage"}) {
         EXPECT_FALSE(SetUpPositionFromText(bad, &why)) << bad;
         EXPECT_FALSE(why.empty());

@@ -42,7 +42,7 @@ void RoundTrip(const std::string& what)
 
     // Read back while a plain game is in progress under the other rules.
     NewGame(2);
-    state.rules = rules == RULES_TDCL ? RULES_TOURNAMENT : RULES_TDCL;
+    SetGameRules(rules == RULES_TDCL ? RULES_TOURNAMENT : RULES_TDCL);
     PlayAll({"e2e4"});
     std::string other = Board();
     std::vector<PGN_GAME_T> games;
@@ -66,7 +66,7 @@ void RoundTrip(const std::string& what)
 void NewTriGame(int rules, int notation)
 {
     NewGame(3, notation);
-    state.rules = rules;
+    SetGameRules(rules);
 }
 
 TEST(TriRecord, ChosenGamesComeBackUnderBothRuleSets)
@@ -82,7 +82,7 @@ TEST(TriRecord, ChosenGamesComeBackUnderBothRuleSets)
         NewGameFrom("3d .P....../......../K......./......../......../......../......k./........ w - - 0 1 "
                     "QL5,QL3,KL1,KL6 wbwb",
                     NOTATION_ALGEBRAIC);
-        state.rules = rules;
+        SetGameRules(rules);
         PlayAll({"KLW:KL1-KL3", "G7G8", "QLW:QL5-QL6N", "G8H8"});
         text = RecordText();
         EXPECT_NE(text.find("[SetUp \"1\"]"), std::string::npos) << text;

@@ -1,11 +1,5 @@
-// A new game in the current mode.
+// The start position of either game.
 #include "board/board.h"
-#include "eval/eval.h"
-#include "hash/hash.h"
-#include "makemove/makemove.h"
-
-#include <cstdio>
-#include <cstring>
 
 void SetupStartPosition(POS_T* b, int dmode)
 {
@@ -36,37 +30,4 @@ void SetupStartPosition(POS_T* b, int dmode)
         b->board[e.sq + 6] = B_PAWN;
         b->board[e.sq + 7] = -e.p;
     }
-}
-
-void ResetSpreadmap()
-{
-    for (int i = 0; i < 64; i++)
-        state.spreadmap[i] = 65;
-}
-
-int ResetBoard(bool reset_view)
-{
-    if (eval_show)
-        ConsolePrint("\nResetBoard");
-    state.state_hash_table_size = 1;
-    state.demo_mode = 0;
-    state.vornak = VORNAK_BLACK;
-    state.selected = NO_SQUARE;
-    state.spread = SPREAD_PIECE;
-    hash_c.HashReset();
-    hash_c.OrderReset();
-    memset(&state.position, 0, sizeof state.position);
-    memset(&state.oeb.pos_0, 0, sizeof state.oeb.pos_0);
-    state.oeb.inited = 0;
-    POS_T* b = &state.position;
-    SetupStartPosition(b, state.dmode);
-    CaptureReset();
-    if (!CreatePBoard(b, state.dmode))
-        return 0;
-    UpdateMaps(b);
-    EstimateGameStage(b, 1);
-    ResetSpreadmap();
-    if (reset_view && shell_hooks.reset_view)
-        shell_hooks.reset_view();
-    return 1;
 }
