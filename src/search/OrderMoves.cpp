@@ -29,6 +29,14 @@ int OrderFunction(POS_T* b, MOVE_T* m, int ply, ETYPE_T testv)
 {
     if (SameMove(m, &hash_c.hash_move))
         return 100000000;
+    // Plain game: captures that do not lose the exchange come next, the
+    // richest first; a losing one takes its place among the quiet moves.
+    // (On the levels self-play showed no gain.)
+    if (IsPlainGame(b) && m->from < 64 && m->to < 64 && b->board[m->to] && AbIndex(m->piece_moving) < 0) {
+        int gain = StaticExchange(b, m->from, m->to);
+        if (gain >= 0)
+            return 95000000 + gain;
+    }
     int s = 0;
     if (ply >= 0 && ply < search.ply_limit && ply < MAX_KILLER_PLY &&
         (SameMove(m, &hash_c.killers[ply].k1) || SameMove(m, &hash_c.killers[ply].k2)))

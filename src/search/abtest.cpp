@@ -13,6 +13,15 @@ bool InCheck(const POS_T* b) { return b->flags & FLAG_IN_CHECK; }
 bool Extended(const POS_T* b) { return b && (b->flags & FLAG_EXTENDED); }
 bool AfterNull(int ply) { return ply >= 1 && ply - 1 <= MAX_SEARCH_PLY && search.null_ply[ply - 1]; }
 
+// Plain game: late in the order, not a capture, promotion or pawn move, with
+// the side to move out of check and depth to spare. (On the levels
+// self-play showed no gain.)
+bool LateQuietMove(const POS_T* b, const MOVE_T* m, int index, int depth)
+{
+    return IsPlainGame(b) && depth >= 3 && index >= 4 && !InCheck(b) && m->to < 64 && m->from < 64 &&
+           b->board[m->to] == 0 && abs(m->piece_moving) != W_PAWN && !IsPromotionSymbol(m->move_symbol);
+}
+
 }  // namespace
 
 int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv)
@@ -167,6 +176,15 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
                 w = -abtest(b1, depth0 - 1, flip(testv), ply + 1);
                 bool favours_computer = ComputersMove(b) ? w >= testv : w < testv;
                 if (w != -INFINITE_SCORE && favours_computer) {
+                    b1->moves = nullptr;
+                    b1->num_moves = 0;
+                    w = -abtest(b1, depth - 1, flip(testv), ply + 1);
+                }
+            } else if (LateQuietMove(b, move, i, depth)) {
+                // A late quiet move is first searched a ply shallower; only
+                // one that would cut off is searched again at full depth.
+                w = -abtest(b1, depth - 2, flip(testv), ply + 1);
+                if (w != -INFINITE_SCORE && w >= testv && !SearchExpired()) {
                     b1->moves = nullptr;
                     b1->num_moves = 0;
                     w = -abtest(b1, depth - 1, flip(testv), ply + 1);

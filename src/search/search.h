@@ -83,6 +83,10 @@ ETYPE_T StartQuiesce(POS_T* b, ETYPE_T testv, int ply);
 ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply);
 ETYPE_T QuiesceCheck(POS_T* b, ETYPE_T testv, int ply);
 
+// What the side to move wins by the capture from -> to once both sides have
+// exchanged on `to` as long as it pays (negative: the capture loses).
+int StaticExchange(POS_T* b, SQ_T from, SQ_T to);
+
 // Move ordering.
 void OrderMoves(POS_T* b, MOVE_T* moves, int n, int ply, MOVE_T* m1, ETYPE_T testv);
 int OrderFunction(POS_T* b, MOVE_T* m, int ply, ETYPE_T testv);

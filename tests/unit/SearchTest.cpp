@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <vector>
@@ -437,29 +438,50 @@ TEST(MoveOrdering, StableSortAndTheFirstChoiceFirst)
     EXPECT_TRUE(SameMove(&list[1], &favourite));
 }
 
+// The list a search ply generates, as texts in the order it is searched,
+// with `killer` a killer of the ply and `first` its first choice ("" none).
+std::vector<std::string> PlyList(POS_T* b, const std::string& first, const std::string& killer)
+{
+    search.ply_limit = 8;
+    hash_c.OrderReset();
+    MOVE_T list[MAX_MOVES], chosen{};
+    int n = GetMoveCount(b, list);
+    for (int i = 0; i < n; i++) {
+        if (CoordinateMove(&list[i]) == killer)
+            hash_c.killers[3].k2 = list[i];
+        if (CoordinateMove(&list[i]) == first)
+            chosen = list[i];
+    }
+    GenMoveList(b, 3, first.empty() ? nullptr : &chosen, 0);
+    std::vector<std::string> texts;
+    for (int i = 0; i < b->num_moves; i++)
+        texts.push_back(CoordinateMove(&b->moves[i]));
+    b->moves = nullptr;
+    hash_c.OrderReset();
+    return texts;
+}
+
 // Every list a search ply generates comes ordered: the first-choice move,
-// then a killer of that ply, whatever order the generator made them in.
+// then (plain game) captures that win their exchange, then a killer; a
+// capture that loses its exchange comes later.
 TEST(MoveOrdering, EveryPlysListComesOrdered)
 {
     auto b = Load("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 0 1");
-    search.ply_limit = 8;
-    hash_c.OrderReset();
-    MOVE_T list[MAX_MOVES];
-    int n = GetMoveCount(b.get(), list);
-    ASSERT_GT(n, 3);
-    MOVE_T first = list[n - 2], killer = list[n - 1];
-    ASSERT_EQ(b->board[killer.to], 0);
-    hash_c.killers[3].k2 = killer;
-    GenMoveList(b.get(), 3, &first, 0);
-    ASSERT_EQ(b->num_moves, n);
-    EXPECT_TRUE(SameMove(&b->moves[0], &first));
-    EXPECT_TRUE(SameMove(&b->moves[1], &killer));
+    std::vector<std::string> texts = PlyList(b.get(), "a2a3", "h2h4");
+    ASSERT_GT(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "a2a3");
+    EXPECT_EQ(texts[1], "h2h4");
     // Without a first choice (evasions in quiescence) the killer leads.
-    b->moves = nullptr;
-    GenMoveList(b.get(), 3, nullptr, 0);
-    EXPECT_TRUE(SameMove(&b->moves[0], &killer));
-    b->moves = nullptr;
-    hash_c.OrderReset();
+    EXPECT_EQ(PlyList(b.get(), "", "h2h4")[0], "h2h4");
+
+    // Rxa5 wins a knight, Bxh7 a pawn; Nxd5 loses the knight to the pawn.
+    auto captures = Load("4k3/7p/2p5/n2p4/8/3BN3/8/R3K3 w - - 0 1");
+    texts = PlyList(captures.get(), "e1d1", "e1f2");
+    ASSERT_GT(texts.size(), 4u);
+    EXPECT_EQ(texts[1], "a1a5");
+    EXPECT_EQ(texts[2], "d3h7");
+    EXPECT_EQ(texts[3], "e1f2");
+    EXPECT_NE(std::find(texts.begin() + 4, texts.end(), "e3d5"), texts.end());
 }
 
 TEST(MoveOrdering, CutoffsTeachKillersHistoryAndRefutations)
