@@ -96,6 +96,10 @@ enum COEFFICIENT_OFFSET_E {
     PAWN_BACKWARD_ATTACKED = 1452,  // + attackers
 };
 
+// What a piece of either colour is worth in material (the exchange reckonings
+// count in these).
+inline int PieceWorth(int piece) { return new_coefficients[MATERIAL + (piece < 0 ? -piece : piece)]; }
+
 void InitEvalTables();
 void EstimateGameStage(POS_T* b, int root_node);
 

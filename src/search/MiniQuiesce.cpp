@@ -17,11 +17,7 @@ struct UNCOVER_T {
     uint32_t saved[MAX_UNCOVERED];
 };
 
-int Value(const POS_T* b, int slot)
-{
-    int p = b->pieces[slot].p;
-    return new_coefficients[MATERIAL + (p < 0 ? -p : p)];
-}
+int Value(const POS_T* b, int slot) { return PieceWorth(b->pieces[slot].p); }
 
 // Plain game: the capturing piece left `from`; every slider that attacked
 // that square now reaches the next occupied square beyond it, which may be a

@@ -7,8 +7,6 @@
 
 namespace {
 
-int Worth(int piece) { return new_coefficients[MATERIAL + (piece < 0 ? -piece : piece)]; }
-
 // The cheapest of the attackers, or -1.
 int Cheapest(const POS_T* b, uint32_t attackers)
 {
@@ -17,7 +15,7 @@ int Cheapest(const POS_T* b, uint32_t attackers)
         int slot = FFOne(attackers);
         if (!b->pieces[slot].p || b->pieces[slot].pos > 63)
             continue;
-        int w = Worth(b->pieces[slot].p);
+        int w = PieceWorth(b->pieces[slot].p);
         if (best < 0 || w < worth) {
             best = slot;
             worth = w;
@@ -61,8 +59,8 @@ int StaticExchange(POS_T* b, SQ_T from, SQ_T to)
         return 0;
     int gain[34];
     int depth = 0;
-    gain[0] = b->board[to] ? Worth(b->board[to]) : 0;
-    int on_square = Worth(b->board[from]);
+    gain[0] = b->board[to] ? PieceWorth(b->board[to]) : 0;
+    int on_square = PieceWorth(b->board[from]);
     unsigned first = b->pboard[from];
     uint32_t gone = first < 32 ? 1u << first : 0;
     uint32_t attackers = b->topieces[to];
@@ -77,7 +75,7 @@ int StaticExchange(POS_T* b, SQ_T from, SQ_T to)
             break;
         depth++;
         gain[depth] = on_square - gain[depth - 1];
-        on_square = Worth(b->pieces[slot].p);
+        on_square = PieceWorth(b->pieces[slot].p);
         gone |= 1u << slot;
         vacated = b->pieces[slot].pos;
         white = !white;
