@@ -3,29 +3,63 @@
 // threaten to? Also the score of a root move by what the opponent wins back.
 #include "eval/eval_internal.h"
 
+namespace {
+
+// The resolver's verdict depends on the position and the piece values only,
+// and the search meets the same position again and again (every MTD(f) pass,
+// transpositions): remember the last verdicts by position key. The material
+// sums are kept too, so that a change of piece values (the tuner) misses.
+struct TACTICS_ENTRY_T {
+    uint32_t hash1, hash2;
+    ETYPE_T w_material, b_material;
+    int outcome;  // 1 the side to move wins, -1 it is threatened, 0 neither
+    MOVE_T best_capture;
+};
+const int TACTICS_CACHE_SIZE = 1 << 14;
+thread_local TACTICS_ENTRY_T tactics_cache[TACTICS_CACHE_SIZE];
+
+// +1 when the side to move wins half a pawn by captures, -1 when the opponent
+// would, else 0.
+int TacticsOutcome(POS_T* b)
+{
+    if (IsWhitesMove(b)) {
+        ETYPE_T v = b->w_material - b->b_material;
+        if (MiniQuiesceW(b, b->material_mask, 0, v + 5000, 0) >= v + 5000)
+            return 1;
+        if (MiniQuiesceB(b, b->material_mask, 0, -v + 5000, 0) + v >= 5000)
+            return -1;
+    } else {
+        ETYPE_T v = b->b_material - b->w_material;
+        if (MiniQuiesceB(b, b->material_mask, 0, v + 5000, 0) >= v + 5000)
+            return 1;
+        if (MiniQuiesceW(b, b->material_mask, 0, -v + 5000, 0) + v >= 5000)
+            return -1;
+    }
+    return 0;
+}
+
+}  // namespace
+
 ETYPE_T EvalTactics(POS_T* b)
 {
     if (b->flags & FLAG_TACTICS_DONE)
         return b->tactics;
-    ZeroMove(&b->best_capture);
-    const ETYPE_T win = coefficients[TACTICS_WIN], threat = coefficients[TACTICS_THREAT];
-    ETYPE_T t = 0;
-    if (IsWhitesMove(b)) {
-        ETYPE_T v = b->w_material - b->b_material;
-        if (MiniQuiesceW(b, b->material_mask, 0, v + 5000, 0) >= v + 5000)
-            t = win;
-        else if (MiniQuiesceB(b, b->material_mask, 0, -v + 5000, 0) + v >= 5000)
-            t = -threat;
+    TACTICS_ENTRY_T& e = tactics_cache[(b->hash1 ^ b->hash2 >> 7) & (TACTICS_CACHE_SIZE - 1)];
+    int outcome;
+    if (e.hash1 == b->hash1 && e.hash2 == b->hash2 && e.w_material == b->w_material &&
+        e.b_material == b->b_material && (e.hash1 | e.hash2)) {
+        outcome = e.outcome;
+        b->best_capture = e.best_capture;
     } else {
-        ETYPE_T v = b->b_material - b->w_material;
-        if (MiniQuiesceB(b, b->material_mask, 0, v + 5000, 0) >= v + 5000)
-            t = -win;
-        else if (MiniQuiesceW(b, b->material_mask, 0, -v + 5000, 0) + v >= 5000)
-            t = threat;
+        ZeroMove(&b->best_capture);
+        outcome = TacticsOutcome(b);
+        e = {b->hash1, b->hash2, b->w_material, b->b_material, outcome, b->best_capture};
     }
+    const ETYPE_T win = coefficients[TACTICS_WIN], threat = coefficients[TACTICS_THREAT];
+    ETYPE_T t = outcome == 1 ? win : outcome == -1 ? -threat : 0;
     b->flags |= FLAG_TACTICS_DONE;
-    b->tactics = t;
-    return t;
+    b->tactics = IsWhitesMove(b) ? t : -t;
+    return b->tactics;
 }
 
 ETYPE_T EvalMoveTactics(POS_T* b, MOVE_T* move)

@@ -549,6 +549,33 @@ TEST(Tactics, ComputedOnceAndForTheSideToMove)
     EXPECT_EQ(b->tactics, 0);
 }
 
+// The resolver's verdicts are remembered by position: a verdict must not
+// outlive the piece values it was found with (the tuner changes them).
+TEST(Tactics, ARememberedVerdictFollowsThePieceValues)
+{
+    const char* fen = "4k3/8/8/3r4/8/4N3/8/4K3 w - - 0 1";
+    auto b = Load(fen);
+    EXPECT_EQ(b->tactics, coefficients[TACTICS_WIN]);
+    b->flags &= ~FLAG_TACTICS_DONE;
+    ZeroMove(&b->best_capture);
+    EXPECT_EQ(EvalTactics(b.get()), coefficients[TACTICS_WIN]);  // remembered, with its capture
+    EXPECT_EQ(b->best_capture.to, (SQ_T)D5);
+    {
+        struct Saved {
+            int rook = new_coefficients[MATERIAL + W_ROOK];
+            ~Saved() { new_coefficients[MATERIAL + W_ROOK] = rook; }
+        } saved;
+        new_coefficients[MATERIAL + W_ROOK] = 1000;  // a tenth of a pawn: not worth a win
+        b = Load(fen);
+        EXPECT_EQ(b->tactics, 0);
+    }
+    b = Load(fen);
+    EXPECT_EQ(b->tactics, coefficients[TACTICS_WIN]);
+    // Black to move in the same placement is a different position.
+    b = Load("4k3/8/8/3r4/8/4N3/8/4K3 b - - 0 1");
+    EXPECT_EQ(b->tactics, coefficients[TACTICS_THREAT]);
+}
+
 TEST(Tactics, RootMovesScoreWhatTheOpponentWinsBack)
 {
     auto b = Load("4k3/8/8/4p3/8/8/8/3QK3 w - - 0 1");
