@@ -50,7 +50,7 @@ bool IsAttackBoardHome(POS_T* b, int ab_which)
     return b->whereis_board[i] == ab_home[i];
 }
 
-int IsAttackBoardThere(POS_T* b, int there)
+int IsAttackBoardThere(const POS_T* b, int there)
 {
     for (int i = 0; i < 4; i++)
         if ((int)b->whereis_board[i] == there)
@@ -153,13 +153,13 @@ void AlignAttackBoards(POS_T* b)
     }
 }
 
-int AddABPin(int which_ab)
+int AddABPin(const POS_T* b, int which_ab)
 {
     if (which_ab < 0 || which_ab > 63)
         return 0;
     for (int i = 0; i < 12; i++)
         if ((int)attack_pins[i] == which_ab)
-            return IsAttackBoardThere(&state.position, which_ab) != NO_SQUARE ? 0 : 1 << i;
+            return IsAttackBoardThere(b, which_ab) != NO_SQUARE ? 0 : 1 << i;
     return 0;
 }
 

@@ -68,7 +68,7 @@ unsigned GetRank(const POS_T* b, SQ_T p)
     return YPOS(p) + 1;
 }
 
-unsigned GetFile(POS_T* b, SQ_T p)
+unsigned GetFile(const POS_T* b, SQ_T p, int notation)
 {
     if (IsPlainGame(b))
         return XPOS(p);
@@ -84,7 +84,7 @@ unsigned GetFile(POS_T* b, SQ_T p)
         return 0;
     unsigned right = XPOS(p) & 1;
     unsigned letter = (f0 == 0 ? 1 : 5) + right;  // a = 1 ... f = 6
-    if (state.notation != NOTATION_STANDARD)
+    if (notation != NOTATION_STANDARD)
         letter -= 1;                               // z = 0 ... e = 5
     return letter;
 }

@@ -382,7 +382,7 @@ extern SHELL_HOOKS_T shell_hooks;
 void Panic(bool halt, const char* text);
 
 // ---------------------------------------------------------------- small helpers
-unsigned GetFile(POS_T* b, SQ_T p);
+unsigned GetFile(const POS_T* b, SQ_T p, int notation);
 unsigned GetRank(const POS_T* b, SQ_T p);
 inline int sign(int x) { return x < 0 ? -1 : 1; }
 inline int SameColor(int p1, int p2) { return (p1 < 0) == (p2 < 0); }
@@ -426,7 +426,7 @@ int IsPin(int where);                    // one of the twelve pins
 int WhereIsAttackBoard(POS_T* b, int which_ab);
 bool WhiteOwns(POS_T* b, int attack_board);
 bool IsAttackBoardHome(POS_T* b, int ab_which);
-int IsAttackBoardThere(POS_T* b, int there);
+int IsAttackBoardThere(const POS_T* b, int there);
 SQ_T WhereIsAB_C(int ab_index);
 int GetAttackBoardLevel(POS_T* b, int which_ab);
 int GetLevel(POS_T* b, SQ_T sq);
@@ -436,7 +436,7 @@ int PinChain(int pin);                   // -1 for a non-pin
 bool IsQueenSidePin(int pin);
 int PinsAtChain(bool queen_side, int chain, int out[2]);
 void AlignAttackBoards(POS_T* b);
-int AddABPin(int which_ab);
+int AddABPin(const POS_T* b, int which_ab);
 bool OffBoard(POS_T* b, SQ_T sq, int dir);
 bool IsSameCell(POS_T* b, SQ_T sq1, SQ_T sq2);
 void InitABMove(POS_T* b, int which_ab, int where_ab, SQ_T to, MOVE_T** out, int* count);

@@ -24,14 +24,14 @@ int AttackboardPinMask(POS_T* b, SQ_T selected)
         if (r.pin == ABW_KL1 ? c : a)
             for (int p : r.toward_black)
                 if (p)
-                    mask |= AddABPin(p);
+                    mask |= AddABPin(b, p);
         if (bb)
             for (int p : r.toward_white)
                 if (p)
-                    mask |= AddABPin(p);
+                    mask |= AddABPin(b, p);
         for (int p : r.across)
             if (p)
-                mask |= AddABPin(p);
+                mask |= AddABPin(b, p);
     }
     return mask;
 }

@@ -44,7 +44,7 @@ void GenerateSpreadmap(POS_T* b)
         LegalChoices(b, &moves);
         for (const MOVE_T& m : moves)
             if (m.piece_moving == int(sel))
-                board_pins_legal |= AddABPin(int(m.to));
+                board_pins_legal |= AddABPin(b, int(m.to));
         return;
     }
 

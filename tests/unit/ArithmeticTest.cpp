@@ -149,7 +149,7 @@ TEST(Arithmetic, FileAndRank) {
     vt::SetHomePins(b);
     b->dmode = 2;
     for (int sq = 0; sq < 64; ++sq) {
-        EXPECT_EQ(GetFile(b, sq), unsigned(sq >> 3)) << vt::Sq(sq);
+        EXPECT_EQ(GetFile(b, sq, NOTATION_STANDARD), unsigned(sq >> 3)) << vt::Sq(sq);
         EXPECT_EQ(GetRank(b, sq), unsigned(sq & 7)) << vt::Sq(sq);
     }
     b->dmode = 3;
@@ -160,7 +160,7 @@ TEST(Arithmetic, FileAndRank) {
             EXPECT_EQ(GetRank(b, sq), 0u) << vt::Sq(sq);
             continue;
         }
-        EXPECT_EQ(GetFile(b, sq), unsigned(g.CellOf(sq).file)) << vt::Sq(sq);
+        EXPECT_EQ(GetFile(b, sq, NOTATION_STANDARD), unsigned(g.CellOf(sq).file)) << vt::Sq(sq);
         EXPECT_EQ(GetRank(b, sq), unsigned(g.CellOf(sq).rank)) << vt::Sq(sq);
     }
 }

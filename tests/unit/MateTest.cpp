@@ -101,6 +101,24 @@ TEST(Mate, TheShortestMateIsPlayedInBothGames)
     }
 }
 
+// Far behind in material, with a quiet first move: no static value near the
+// leaves may stand in for the search of the mate. (At exactly three plies the
+// mating move stands at the frontier, where a side this far below the test
+// is sent straight to the capture search.)
+TEST(Mate, AQuietMateFarBehindInMaterialIsFound)
+{
+    const char* position = "7k/1R6/5K2/8/8/8/pp6/qn6 w - - 0 1";  // 1. Kg6 and 2. Rb8
+    for (int depth = 4; depth <= 6; depth++) {
+        auto b = Load(position);
+        MOVE_T best;
+        ETYPE_T v = Think(b.get(), depth, &best);
+        SCOPED_TRACE("depth " + std::to_string(depth) + ": " + CoordinateMove(&best));
+        EXPECT_EQ(v, INFINITE_SCORE - 3);
+        auto fresh = Load(position);
+        EXPECT_TRUE(MatesIn(fresh.get(), best, 2));
+    }
+}
+
 // A promotion that mates names its piece, and the piece is one that mates.
 TEST(Mate, APromotingMateNamesItsPiece)
 {

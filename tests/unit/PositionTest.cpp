@@ -508,12 +508,12 @@ TEST(AttackBoards, FreePinBits) {
         int pin, bit;
     } pins[12] = {{E1, 0},   {A3, 2},  {E5, 4},   {E4, 8},    {A6, 16},   {E8, 0},
                   {H1, 0},   {D3, 128}, {H5, 256}, {H4, 512}, {D6, 1024}, {H8, 0}};
-    for (const auto& k : pins) EXPECT_EQ(AddABPin(k.pin), k.bit) << Sq(k.pin);
-    EXPECT_EQ(AddABPin(A1), 0);
-    EXPECT_EQ(AddABPin(64), 0);
-    EXPECT_EQ(AddABPin(200), 0);
+    for (const auto& k : pins) EXPECT_EQ(AddABPin(&state.position, k.pin), k.bit) << Sq(k.pin);
+    EXPECT_EQ(AddABPin(&state.position, A1), 0);
+    EXPECT_EQ(AddABPin(&state.position, 64), 0);
+    EXPECT_EQ(AddABPin(&state.position, 200), 0);
     state.position.whereis_board[0] = ABW_QL3;
-    EXPECT_EQ(AddABPin(E1), 1);
-    EXPECT_EQ(AddABPin(A3), 0);
+    EXPECT_EQ(AddABPin(&state.position, E1), 1);
+    EXPECT_EQ(AddABPin(&state.position, A3), 0);
     ASSERT_EQ(ResetBoard(false), 1);
 }
