@@ -82,8 +82,9 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
             return MateAdjustOut(v);
     }
     // Plain game: a capture whose victim, with a pawn to spare, cannot lift
-    // the static value to the test is not tried.
-    const ETYPE_T reach = IsPlainGame(b) ? v + 10000 : INFINITE_SCORE;
+    // the static value to the test is not tried (taken before the clamp).
+    const bool delta = IsPlainGame(b);
+    const ETYPE_T reach = v + 10000;
     if (v < testv - 6500)
         v = testv - 6500;
 
@@ -120,7 +121,7 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
     }
     for (uint32_t victims = b->material_mask & ~own; victims; victims &= victims - 1) {
         const PS_T& victim = b->pieces[FFOne(victims)];
-        if (victim.pos > 63 || reach + PieceWorth(victim.p) < testv)
+        if (victim.pos > 63 || (delta && reach + PieceWorth(victim.p) < testv))
             continue;
         for (uint32_t attackers = b->topieces[victim.pos] & own; attackers;) {
             int a = FLOne(attackers);  // the cheapest attacker first

@@ -82,7 +82,7 @@ int StaticExchange(POS_T* b, SQ_T from, SQ_T to)
     }
     // Each side stops capturing where going on would cost it.
     while (depth > 0) {
-        gain[depth - 1] = -(-gain[depth - 1] > gain[depth] ? -gain[depth - 1] : gain[depth]);
+        gain[depth - 1] = -imax(-gain[depth - 1], gain[depth]);
         depth--;
     }
     return gain[0];

@@ -13,25 +13,28 @@ bool InCheck(const POS_T* b) { return b->flags & FLAG_IN_CHECK; }
 bool Extended(const POS_T* b) { return b && (b->flags & FLAG_EXTENDED); }
 bool AfterNull(int ply) { return ply >= 1 && ply - 1 <= MAX_SEARCH_PLY && search.null_ply[ply - 1]; }
 
-// Plain game: late in the order, not a capture, promotion or pawn move, with
-// the side to move out of check and depth to spare. (On the levels
-// self-play showed no gain.)
+// A plain-game move of a piece other than a pawn that captures nothing (so
+// no promotion either). The reductions and pruning below are for these only:
+// on the levels self-play showed them no gain.
+bool QuietPieceMove(const POS_T* b, const MOVE_T* m)
+{
+    return IsPlainGame(b) && m->to < 64 && m->from < 64 && b->board[m->to] == 0 && abs(m->piece_moving) != W_PAWN;
+}
+
+// Late in the order, with the side to move out of check and depth to spare.
 bool LateQuietMove(const POS_T* b, const MOVE_T* m, int index, int depth)
 {
-    return IsPlainGame(b) && depth >= 3 && index >= 4 && !InCheck(b) && m->to < 64 && m->from < 64 &&
-           b->board[m->to] == 0 && abs(m->piece_moving) != W_PAWN && !IsPromotionSymbol(m->move_symbol);
+    return depth >= 3 && index >= 4 && !InCheck(b) && QuietPieceMove(b, m);
 }
 
 ETYPE_T FutilityMargin(int depth) { return depth <= 1 ? 9000 : 30000; }
 
-// Plain game, near the frontier, out of check: a quiet move after the first
-// whose static value plus a margin stays below the test (if it gives no
-// check). (On the levels self-play showed no gain.)
+// Near the frontier, out of check: a quiet move after the first whose static
+// value plus a margin stays below the test (if it gives no check).
 bool Futile(const POS_T* b, const MOVE_T* m, int index, int depth, ETYPE_T v1, ETYPE_T testv)
 {
-    return IsPlainGame(b) && depth <= 2 && index >= 1 && !InCheck(b) && !IsMateScore(testv) &&
-           v1 + FutilityMargin(depth) < testv && m->to < 64 && m->from < 64 && b->board[m->to] == 0 &&
-           abs(m->piece_moving) != W_PAWN;
+    return depth <= 2 && index >= 1 && !InCheck(b) && !IsMateScore(testv) && v1 + FutilityMargin(depth) < testv &&
+           QuietPieceMove(b, m);
 }
 
 }  // namespace
