@@ -23,6 +23,21 @@ void EstimateChildKeys(POS_T* b, const MOVE_T* m)
 
 }  // namespace
 
+void HASH_C::PrefetchChildren(POS_T* b, const MOVE_T* moves, int n)
+{
+    // The probes that follow land anywhere in the table; asking for all the
+    // children's buckets at once lets their cache misses overlap.
+    uint32_t h1 = b->hash1, h2 = b->hash2;
+    for (int i = 0; i < n; i++) {
+        EstimateChildKeys(b, &moves[i]);
+        const HASHENTRY_T* e = &hash_table[GetIndex(b)];
+        __builtin_prefetch(e);
+        __builtin_prefetch(reinterpret_cast<const char*>(e + 2) - 1);
+        b->hash1 = h1;
+        b->hash2 = h2;
+    }
+}
+
 int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v,
                          MOVE_T* m1)
 {

@@ -65,6 +65,8 @@ public:
     int CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* m1);
     void HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, MOVE_T* move);
     int HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv);
+    // Starts loading the buckets of the children of b by these moves.
+    void PrefetchChildren(POS_T* b, const MOVE_T* moves, int n);
     void HashChangeTag(int move_num);
     char* HashStats();
     int Decided(int depth, ETYPE_T found, ETYPE_T* v);  // a probe's hit

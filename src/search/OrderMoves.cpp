@@ -15,6 +15,7 @@ void OrderMoves(POS_T* b, MOVE_T* moves, int n, int ply, MOVE_T* m1, ETYPE_T tes
         EvalTactics(b);
         ZeroMove(&hash_c.hash_move);
     }
+    hash_c.PrefetchChildren(b, moves, n);
     for (int i = 0; i < n; i++) {
         if (!IsValidMove(b, moves[i])) {
             Panic(false, "Bad move at OrderMoves");
