@@ -4,10 +4,40 @@
 #include "eval/eval.h"
 
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 const uint32_t no_attackers[64] = {};
 const int empty_board[64] = {};
+
+// The squares whose unpinned attackers, x-ray attackers or occupant differ
+// from the reference position's, as a bit set. Most squares do not, so they
+// are compared four at a time first.
+uint64_t ChangedSquares(const POS_T* b, const uint32_t* ref_to, const uint32_t* ref_xray, const int* ref_board,
+                        uint32_t ref_pinned)
+{
+    uint64_t changed = 0;
+#ifdef __SSE2__
+    const __m128i keep = _mm_set1_epi32((int)~b->pinned_mask), ref_keep = _mm_set1_epi32((int)~ref_pinned);
+    auto load = [](const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); };
+    for (int sq = 0; sq < 64; sq += 4) {
+        __m128i same = _mm_cmpeq_epi32(_mm_and_si128(load(b->topieces + sq), keep),
+                                       _mm_and_si128(load(ref_to + sq), ref_keep));
+        same = _mm_and_si128(same, _mm_cmpeq_epi32(load(b->board + sq), load(ref_board + sq)));
+        same = _mm_and_si128(same, _mm_cmpeq_epi32(load(b->xray_topieces + sq), load(ref_xray + sq)));
+        changed |= (uint64_t)(~_mm_movemask_ps(_mm_castsi128_ps(same)) & 15) << sq;
+    }
+#else
+    for (int sq = 0; sq < 64; sq++) {
+        bool same = (b->topieces[sq] & ~b->pinned_mask) == (ref_to[sq] & ~ref_pinned) &&
+                    b->board[sq] == ref_board[sq] && b->xray_topieces[sq] == ref_xray[sq];
+        changed |= (uint64_t)!same << sq;
+    }
+#endif
+    return changed;
+}
 }  // namespace
 
 ETYPE_T BoardControl1(POS_T* b)
@@ -36,12 +66,12 @@ ETYPE_T BoardControl1(POS_T* b)
         ref_pinned = old->pinned_mask;
         memcpy(b->mobility, old->mobility, sizeof b->mobility);
     }
-    for (SQ_T sq = 0; sq < 64; sq++) {
+    uint64_t changed_squares = ChangedSquares(b, ref_to, ref_xray, ref_board, ref_pinned);
+    for (; changed_squares; changed_squares &= changed_squares - 1) {
+        SQ_T sq = (SQ_T)__builtin_ctzll(changed_squares);
         uint32_t t = b->topieces[sq] & ~b->pinned_mask;
         uint32_t t0 = ref_to[sq] & ~ref_pinned;
         int piece = b->board[sq];
-        if (t == t0 && piece == ref_board[sq] && b->xray_topieces[sq] == ref_xray[sq])
-            continue;
         if (piece && b->pboard[sq] < 32)
             b->piece_change |= 1u << b->pboard[sq];
         int c = GetControl(b, t, piece, sq);
