@@ -105,6 +105,7 @@ int CreatePBoard(POS_T* b, int dmode)
     memset(b->pieces, 0, sizeof b->pieces);
     b->winner = 0;
     b->sliding_mask = b->pawns7th = b->hash2 = b->piece_mask = b->material_mask = 0;
+    b->key = 0;
     b->w_material = b->b_material = 0;
     b->wpassed_pawn_mask = b->bpassed_pawn_mask = 0;
     b->hash1 = b->move_num & 1;

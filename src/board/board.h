@@ -206,6 +206,10 @@ struct HASHENTRY_T {
     // memory only; save files hold the fields above.
     uint8_t board_moving;
     char symbol;
+    // The high half of the position's full key (memory only): with the low
+    // half, which chose the bucket, it tells positions apart that the two
+    // short keys cannot.
+    uint32_t check;
 };
 
 // ---------------------------------------------------------------- position
@@ -238,6 +242,10 @@ struct POS_T {
     ABWHERE_E whereis_board[4];
     int whites_board[4];
     uint32_t hash1, hash2;
+    // A 64-bit key of the pieces on their squares, kept beside the two
+    // 15-bit-based keys (which saved games hold): those alone let unrelated
+    // positions meet in the table and in the repetition test. See FullKey.
+    uint64_t key;
     uint32_t sliding_mask;
     uint32_t pawns7th;
     uint32_t piece_mask;

@@ -2,6 +2,7 @@
 // does the side to move win at least half a pawn, or does the opponent
 // threaten to? Also the score of a root move by what the opponent wins back.
 #include "eval/eval_internal.h"
+#include "hash/hash.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ namespace {
 // transpositions): remember the last verdicts by position key. The material
 // sums are kept too, so that a change of piece values (the tuner) misses.
 struct TACTICS_ENTRY_T {
-    uint32_t hash1, hash2;
+    uint64_t key;
     ETYPE_T w_material, b_material;
     int outcome;  // 1 the side to move wins, -1 it is threatened, 0 neither
     MOVE_T best_capture;
@@ -44,16 +45,16 @@ ETYPE_T EvalTactics(POS_T* b)
 {
     if (b->flags & FLAG_TACTICS_DONE)
         return b->tactics;
-    TACTICS_ENTRY_T& e = tactics_cache[(b->hash1 ^ b->hash2 >> 7) & (TACTICS_CACHE_SIZE - 1)];
+    uint64_t key = FullKey(b);
+    TACTICS_ENTRY_T& e = tactics_cache[(key >> 40) & (TACTICS_CACHE_SIZE - 1)];
     int outcome;
-    if (e.hash1 == b->hash1 && e.hash2 == b->hash2 && e.w_material == b->w_material &&
-        e.b_material == b->b_material && (e.hash1 | e.hash2)) {
+    if (e.key == key && e.w_material == b->w_material && e.b_material == b->b_material && key) {
         outcome = e.outcome;
         b->best_capture = e.best_capture;
     } else {
         ZeroMove(&b->best_capture);
         outcome = TacticsOutcome(b);
-        e = {b->hash1, b->hash2, b->w_material, b->b_material, outcome, b->best_capture};
+        e = {key, b->w_material, b->b_material, outcome, b->best_capture};
     }
     const ETYPE_T win = coefficients[TACTICS_WIN], threat = coefficients[TACTICS_THREAT];
     ETYPE_T t = outcome == 1 ? win : outcome == -1 ? -threat : 0;

@@ -9,17 +9,31 @@
 
 namespace {
 
-// The child's keys, ignoring promotion, en passant and castling.
-void EstimateChildKeys(POS_T* b, const MOVE_T* m)
-{
-    if (m->from < 64 && b->board[m->from])
-        hash_c.RemoveHash(b, m->from, b->board[m->from]);
-    if (m->to < 64 && b->board[m->to])
-        hash_c.RemoveHash(b, m->to, b->board[m->to]);
-    if (m->from < 64 && m->to < 64 && b->board[m->from])
-        hash_c.AddHash(b, m->to, b->board[m->from]);
-    b->hash1 ^= 1;
-}
+// The child's keys, ignoring promotion, en passant and castling, stand in
+// b's own while this lives.
+struct CHILD_KEYS_T {
+    POS_T* b;
+    uint32_t hash1, hash2;
+    uint64_t key;
+    CHILD_KEYS_T(POS_T* pos, const MOVE_T* m) : b(pos), hash1(pos->hash1), hash2(pos->hash2), key(pos->key)
+    {
+        if (m->from < 64 && b->board[m->from])
+            hash_c.RemoveHash(b, m->from, b->board[m->from]);
+        if (m->to < 64 && b->board[m->to])
+            hash_c.RemoveHash(b, m->to, b->board[m->to]);
+        if (m->from < 64 && m->to < 64 && b->board[m->from])
+            hash_c.AddHash(b, m->to, b->board[m->from]);
+        b->hash1 ^= 1;
+    }
+    ~CHILD_KEYS_T()
+    {
+        b->hash1 = hash1;
+        b->hash2 = hash2;
+        b->key = key;
+    }
+    CHILD_KEYS_T(const CHILD_KEYS_T&) = delete;
+    CHILD_KEYS_T& operator=(const CHILD_KEYS_T&) = delete;
+};
 
 }  // namespace
 
@@ -27,14 +41,11 @@ void HASH_C::PrefetchChildren(POS_T* b, const MOVE_T* moves, int n)
 {
     // The probes that follow land anywhere in the table; asking for all the
     // children's buckets at once lets their cache misses overlap.
-    uint32_t h1 = b->hash1, h2 = b->hash2;
     for (int i = 0; i < n; i++) {
-        EstimateChildKeys(b, &moves[i]);
+        CHILD_KEYS_T child(b, &moves[i]);
         const HASHENTRY_T* e = &hash_table[GetIndex(b)];
         __builtin_prefetch(e);
         __builtin_prefetch(reinterpret_cast<const char*>(e + 2) - 1);
-        b->hash1 = h1;
-        b->hash2 = h2;
     }
 }
 
@@ -54,12 +65,12 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
             Panic(false, "Bad move at CheckHashEtc");
             continue;
         }
-        uint32_t h1 = b->hash1, h2 = b->hash2;
-        EstimateChildKeys(b, m);
         ETYPE_T w;
-        bool promising = CheckHash2(b, depth - 1, child_test, &w);
-        b->hash1 = h1;
-        b->hash2 = h2;
+        bool promising;
+        {
+            CHILD_KEYS_T estimate(b, m);
+            promising = CheckHash2(b, depth - 1, child_test, &w);
+        }
         if (!promising)
             continue;
         MOVE_T made = *m;
@@ -78,11 +89,11 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
 int HASH_C::HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv)
 {
     ETYPE_T child_test = flip(testv);
-    uint32_t h1 = b->hash1, h2 = b->hash2;
-    EstimateChildKeys(b, move);
-    HASHENTRY_T* e = FetchHash(b);
-    b->hash1 = h1;
-    b->hash2 = h2;
+    HASHENTRY_T* e;
+    {
+        CHILD_KEYS_T estimate(b, move);
+        e = FetchHash(b);
+    }
     if (!e)
         return 0;
     if (e->low >= child_test)

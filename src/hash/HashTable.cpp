@@ -43,10 +43,35 @@ void HASH_C::HashValuesInit()
                 hash_values.v2[i][j] = (uint32_t)VornakRand();
             }
         }
+        // The full key's numbers come from a generator of their own, so the
+        // program's random sequence (and the short keys) stay as they were.
+        uint64_t x = 0x2545F4914F6CDD1Dull;
+        for (int i = 0; i < 13; i++) {
+            for (int j = 0; j < 64; j++) {
+                uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+                z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+                hash_values.k[i][j] = i == 6 ? 0 : (z ^ (z >> 31)) & ~1ull;
+            }
+        }
     });
 }
 
-unsigned int HASH_C::GetIndex(POS_T* b) { return (b->hash1 % hash_table_size) & ~1u; }
+uint64_t PieceKey(const POS_T* b)
+{
+    hash_c.HashValuesInit();
+    uint64_t key = 0;
+    for (int s = 0; s < 32; s++) {
+        const PS_T& piece = b->pieces[s];
+        if (piece.p >= -6 && piece.p <= 6 && piece.pos < 64)
+            key ^= hash_c.hash_values.k[piece.p + 6][piece.pos];
+    }
+    return key;
+}
+
+// The bucket comes from the low half of the full key (bit 0, the side to
+// move, cleared: both sides' positions share it); the high half is checked.
+unsigned int HASH_C::GetIndex(POS_T* b) { return ((uint32_t)FullKey(b) % hash_table_size) & ~1u; }
 
 HASHENTRY_T* HASH_C::GetHashEntry(unsigned long hashindex)
 {
@@ -58,7 +83,7 @@ HASHENTRY_T* HASH_C::FetchHash(POS_T* b)
     unsigned i = GetIndex(b);
     for (unsigned k = i; k < i + 2; k++) {
         HASHENTRY_T* e = &hash_table[k];
-        if (e->hash2 == b->hash2 && e->hash1 == b->hash1)
+        if (e->hash2 == b->hash2 && e->hash1 == b->hash1 && e->check == (uint32_t)(FullKey(b) >> 32))
             return e;
     }
     return nullptr;
@@ -70,6 +95,7 @@ void HASH_C::AddHash(POS_T* b, SQ_T pos, int p)
         return;
     b->hash1 ^= hash_values.v1[p + 6][pos];
     b->hash2 ^= hash_values.v2[p + 6][pos];
+    b->key ^= hash_values.k[p + 6][pos];
 }
 
 void HASH_C::RemoveHash(POS_T* b, SQ_T pos, int p) { AddHash(b, pos, p); }

@@ -9,7 +9,13 @@
 struct HVE_T {
     uint32_t v1[13][64];
     uint32_t v2[13][64];
+    uint64_t k[13][64];  // the full key's numbers, bit 0 clear
 };
+
+// The position's identity for the table, the repetition test and the
+// evaluation caches: the 64-bit piece key with the two short keys, which
+// add the side to move, en passant, castling and the attack boards.
+inline uint64_t FullKey(const POS_T* b) { return b->key ^ ((uint64_t)b->hash2 << 32 | b->hash1); }
 
 struct KILLER_T {
     MOVE_T k1;  // last capture that caused a cutoff
@@ -88,6 +94,10 @@ void AnnounceHashTable();
 // The move an entry keeps, as b's generator would list it (boards, castling
 // and promotions included); 0 when the entry has none.
 int HashEntryMove(const POS_T* b, const HASHENTRY_T* e, MOVE_T* move);
+
+// The piece key of b built from its piece list (for positions read from a
+// file, which keeps only the short keys).
+uint64_t PieceKey(const POS_T* b);
 
 // The attack boards' part of the two position keys (zero in the plain game).
 void AttackBoardKeys(const POS_T* b, uint32_t* key1, uint32_t* key2);

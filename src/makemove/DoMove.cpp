@@ -60,11 +60,38 @@ uint32_t RightsLost(bool plain, int p, SQ_T from, SQ_T to, bool captured)
 
 thread_local uint32_t* line_hash_list = nullptr;
 
+// Beside each first key this thread wrote into a key history, the full key
+// of the same position, and which history and which first key it went with
+// (another thread, or a history swapped in and out, may have written the
+// first key since).
+struct LINE_KEY_T {
+    const uint32_t* list;
+    uint32_t hash1;
+    uint64_t key;
+};
+thread_local LINE_KEY_T line_keys[MAX_GAME_PLIES];
+
+void WriteLineKey(const uint32_t* history, int i, const POS_T* b)
+{
+    line_keys[i] = {history, b->hash1, FullKey(b)};
+}
+
 }  // namespace
 
 uint32_t* LineHashList() { return line_hash_list ? line_hash_list : state.hash_list; }
 
 void SetLineHashList(uint32_t* list) { line_hash_list = list; }
+
+bool LineKeyAgrees(const POS_T* b, int i)
+{
+    if (i < 0 || i >= MAX_GAME_PLIES)
+        return true;
+    const uint32_t* history = LineHashList();
+    const LINE_KEY_T& k = line_keys[i];
+    if (k.list != history || k.hash1 != history[i])
+        return true;  // not known here: the first key alone decides
+    return k.key == FullKey(b);
+}
 
 namespace {
 
@@ -304,6 +331,8 @@ int DoMovePart1(POS_T* b_out, POS_T* b_in, MOVE_T* move)
     if (b_in->move_num >= 0 && b_in->move_num + 1 < MAX_GAME_PLIES) {
         history[b_in->move_num] = b_in->hash1;
         history[b_in->move_num + 1] = b_out->hash1;
+        WriteLineKey(history, b_in->move_num, b_in);
+        WriteLineKey(history, b_in->move_num + 1, b_out);
     }
     b_out->move_num = b_in->move_num + 1;
     b_out->winner = b_in->winner;

@@ -26,6 +26,10 @@ void UpdateMoves(POS_T* b, POS_T* oldb, MOVE_T* move);
 // default; a thread may point it at a private copy.
 uint32_t* LineHashList();
 void SetLineHashList(uint32_t* list);
+// Whether the position this thread wrote at half-move i of the key history
+// is b, by the full key; true when it is not known (written elsewhere), so
+// that the first key alone decides as before.
+bool LineKeyAgrees(const POS_T* b, int i);
 
 // Gives the moves made while it lives a key history of their own: a game
 // read or written move by move, or moves tried to see which are legal, must

@@ -24,7 +24,7 @@ int RepetitionCount(POS_T* b)
     const uint32_t* history = LineHashList();
     int seen = 1;
     for (int i = b->move_num - 2; i >= 0 && i >= b->move_num - b->fifty_count; i -= 2)
-        if (i < MAX_GAME_PLIES && history[i] == b->hash1)
+        if (i < MAX_GAME_PLIES && history[i] == b->hash1 && LineKeyAgrees(b, i))
             seen++;
     return seen;
 }

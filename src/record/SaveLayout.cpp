@@ -3,6 +3,8 @@
 // (pointers are 8 bytes on a 64-bit build, alignment may differ).
 #include "record/savefile.h"
 
+#include "hash/hash.h"
+
 #include <cstring>
 
 namespace {
@@ -378,6 +380,7 @@ void ReadPosition(const uint8_t* p, POS_T* b)
     b->oldb = nullptr;
     GetEntry(p + P_H_ENTRY, &b->h_entry);
     b->eval_result = GetInt(p + P_EVAL_RESULT);
+    b->key = PieceKey(b);
 }
 
 void ReadPosition297(const uint8_t* p, POS297_T* b)
@@ -454,6 +457,7 @@ void saveposition(POS_T* outpos, POS297_T* inpos)
     o->move_num = i->move_num;
     o->winner = i->winner;
     o->eval_result = i->eval_result;
+    o->key = PieceKey(o);
 }
 
 void WriteStateImage(const STATE_T* s, uint8_t* d)

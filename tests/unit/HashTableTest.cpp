@@ -160,6 +160,8 @@ TEST(Repetition, FindsEarlierOccurrencesWithinTheFiftyMoveWindow)
         ASSERT_TRUE(DoMove(&next, &line.back(), &m));
         line.push_back(next);
     }
+    EXPECT_EQ(line[4].key, line[0].key);
+    EXPECT_EQ(line[2].key, PieceKey(&line[2]));
     EXPECT_EQ(CheckRepetition(&line[4], 1), 1);
     EXPECT_EQ(CheckRepetition(&line[4], 2), 0);
     EXPECT_EQ(CheckRepetition(&line[8], 2), 1);
@@ -203,6 +205,43 @@ TEST(Keys, AttackBoardsArePartOfThePosition)
     ASSERT_TRUE(ParsePosition(FormatPosition(two.get(), 3), fresh.get(), &mode, &err)) << err;
     EXPECT_EQ(fresh->hash1, two->hash1);
     EXPECT_EQ(fresh->hash2, two->hash2);
+    EXPECT_EQ(fresh->key, two->key);
+    EXPECT_EQ(PieceKey(two.get()), two->key);
+    EXPECT_NE(FullKey(two.get()), FullKey(root.get()));
+}
+
+// The short keys are built from 15-bit numbers, so unrelated positions share
+// them far too often for the search. Here White's rook takes the checking
+// queen and Black moves a rook: the first key is that of the position two
+// plies before, with a queen more on the board. That is no repetition (the
+// search once scored the won queen as a draw), and positions whose short
+// keys agree do not share a table entry.
+TEST(Keys, PositionsWhoseShortKeysAgreeAreStillTold)
+{
+    auto root = Load("1r3rk1/3p1ppp/bB2p3/8/2PNn3/P5P1/4PqBP/1QR1KR2 w - - 0 1");
+    POS_T one, two;
+    MOVE_T take, rook;
+    InitMove(&take, W_ROOK, F1, F2, NO_VALUE, 'x', 0);
+    InitMove(&rook, B_ROOK, B8, B7, NO_VALUE, '-', 0);
+    ASSERT_TRUE(DoMove(&one, root.get(), &take));
+    ASSERT_TRUE(DoMove(&two, &one, &rook));
+    ASSERT_EQ(two.hash1, root->hash1) << "the key numbers changed: this pair no longer shares its first key";
+    EXPECT_EQ(CheckRepetition(&two, 1), 0);
+    const char* why;
+    EXPECT_EQ(RepetitionCount(&two), 1);
+    EXPECT_EQ(GameResult(&two, &why), 0) << why;
+
+    FreshTable fresh;
+    POS_T other = *root;
+    other.key ^= hash_c.hash_values.k[W_KNIGHT + 6][A1];  // as if a knight stood there too
+    hash_c.HashInsert(root.get(), 4, 0, 500, nullptr);
+    EXPECT_TRUE(hash_c.FetchHash(root.get()));
+    EXPECT_FALSE(hash_c.FetchHash(&other));
+    hash_c.HashInsert(&other, 4, 0, -500, nullptr);
+    ASSERT_TRUE(hash_c.FetchHash(&other));
+    EXPECT_EQ(hash_c.FetchHash(&other)->high, -500);
+    ASSERT_TRUE(hash_c.FetchHash(root.get()));
+    EXPECT_EQ(hash_c.FetchHash(root.get())->low, 500);
 }
 
 }  // namespace
