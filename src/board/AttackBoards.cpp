@@ -3,17 +3,6 @@
 
 #include <cstdio>
 
-int AbIndex(int which_ab)
-{
-    switch (which_ab) {
-    case AB_QLW: return 0;
-    case AB_QLB: return 1;
-    case AB_KLW: return 2;
-    case AB_KLB: return 3;
-    default: return -1;
-    }
-}
-
 int IsPin(int where)
 {
     for (ABWHERE_E pin : attack_pins)

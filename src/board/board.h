@@ -429,7 +429,17 @@ inline int NextToPlay(const POS_T* b) { return IsWhitesMove(b) ? 1 : -1; }
 void* Realloc(void* p, size_t size);
 
 // ---------------------------------------------------------------- attack-board look-ups
-int AbIndex(int which_ab);               // AB_E -> 0..3, -1 if none
+// AB_E -> 0..3, -1 if none. Inline: every move made and listed asks it.
+inline int AbIndex(int which_ab)
+{
+    switch (which_ab) {
+    case AB_QLW: return 0;
+    case AB_QLB: return 1;
+    case AB_KLW: return 2;
+    case AB_KLB: return 3;
+    default: return -1;
+    }
+}
 int IsPin(int where);                    // one of the twelve pins
 int WhereIsAttackBoard(POS_T* b, int which_ab);
 bool WhiteOwns(POS_T* b, int attack_board);

@@ -4,11 +4,15 @@
 
 #include <cstdio>
 #include <cstring>
+#include <atomic>
 #include <mutex>
 
 HASH_C hash_c;
 
 static std::once_flag ihv_initialized;
+// Set once the numbers are drawn: every move made asks, and the common answer
+// should cost one load rather than a call into the thread library.
+static std::atomic<bool> ihv_ready{false};
 
 HASH_C::HASH_C()
 {
@@ -33,6 +37,8 @@ void AnnounceHashTable()
 
 void HASH_C::HashValuesInit()
 {
+    if (ihv_ready.load(std::memory_order_acquire))
+        return;
     std::call_once(ihv_initialized, [this] {
         memset(&hash_values, 0, sizeof hash_values);
         for (int i = 0; i < 13; i++) {
@@ -54,6 +60,7 @@ void HASH_C::HashValuesInit()
                 hash_values.k[i][j] = i == 6 ? 0 : (z ^ (z >> 31)) & ~1ull;
             }
         }
+        ihv_ready.store(true, std::memory_order_release);
     });
 }
 
