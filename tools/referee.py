@@ -140,16 +140,20 @@ def parse_result(line):
     return m.group(1), (m.group(2) or "{}")[1:-1]
 
 
-def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_plies, log):
-    """Plays one game from the opening moves; returns (result, reason, moves)."""
+def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_plies, log, setups=((), ())):
+    """Plays one game from the opening moves; returns (result, reason, moves).
+    setups: extra xboard commands for White and for Black, sent after the clock."""
     white = Engine(white_cmd, names[0], log)
     black = Engine(black_cmd, names[1], log)
     arbiter = Engine(arbiter_cmd, "arbiter", log) if arbiter_cmd else None
     engines = {"w": white, "b": black}
+    extra = {id(white): setups[0], id(black): setups[1]}
     for e in (white, black) + ((arbiter,) if arbiter else ()):
         e.send("new")
         e.send("force")
         e.send("level %s" % level if level else "st %d" % st)
+        for command in extra.get(id(e), ()):
+            e.send(command)
         for move in opening:
             e.send(e.move_text(move))
         e.sync()
@@ -276,6 +280,9 @@ def main():
     parser.add_argument("--names", help="names of the engines, comma separated")
     parser.add_argument("--pgn", help="PGN file to write")
     parser.add_argument("--log", help="file for the whole protocol conversation")
+    parser.add_argument("--setup2", default="",
+                        help='xboard commands for the second engine after the clock, ";" between them '
+                             '(for example "sd 1" to hold it to one ply)')
     args = parser.parse_args()
 
     names = args.names.split(",") if args.names else [os.path.basename(shlex.split(c)[0])
@@ -301,9 +308,11 @@ def main():
         first_white = g % 2 == 0
         cmds = (args.engine1, args.engine2) if first_white else (args.engine2, args.engine1)
         game_names = (names[0], names[1]) if first_white else (names[1], names[0])
+        setup2 = [c.strip() for c in args.setup2.split(";") if c.strip()]
+        setups = ((), setup2) if first_white else (setup2, ())
         started = time.time()
         result, reason, moves = play_game(cmds[0], cmds[1], game_names, args.arbiter, opening, args.st,
-                                          args.level, args.max_plies, log)
+                                          args.level, args.max_plies, log, setups)
         if result == "1/2-1/2":
             score[0] += 0.5
             score[1] += 0.5
