@@ -147,12 +147,12 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
     black = Engine(black_cmd, names[1], log)
     arbiter = Engine(arbiter_cmd, "arbiter", log) if arbiter_cmd else None
     engines = {"w": white, "b": black}
-    extra = {id(white): setups[0], id(black): setups[1]}
-    for e in (white, black) + ((arbiter,) if arbiter else ()):
+    players = [(white, setups[0]), (black, setups[1])] + ([(arbiter, ())] if arbiter else [])
+    for e, setup in players:
         e.send("new")
         e.send("force")
         e.send("level %s" % level if level else "st %d" % st)
-        for command in extra.get(id(e), ()):
+        for command in setup:
             e.send(command)
         for move in opening:
             e.send(e.move_text(move))

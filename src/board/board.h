@@ -206,9 +206,9 @@ struct HASHENTRY_T {
     // memory only; save files hold the fields above.
     uint8_t board_moving;
     char symbol;
-    // The high half of the position's full key (memory only): with the low
-    // half, which chose the bucket, it tells positions apart that the two
-    // short keys cannot.
+    // KeyCheck of the position (memory only): with the bucket, chosen by
+    // the full key's low half, it tells positions apart that the two short
+    // keys cannot.
     uint32_t check;
 };
 

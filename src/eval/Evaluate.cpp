@@ -12,11 +12,11 @@ namespace {
 // Marks a position whose caches (piece scores, control, mobility) hold its
 // own full evaluation. A child copies it together with the caches, so a
 // child whose copy does not carry its parent's stamp was made before the
-// parent was evaluated and must not trust what it inherited. The high half
-// of the full key leaves the side to move out (a null move keeps the caches
-// valid); the first key alone is too short, and a parent and grandparent
-// that shared it let a child trust caches made for neither.
-ETYPE_T CacheStamp(const POS_T* b) { return (ETYPE_T)((uint32_t)(FullKey(b) >> 32) | 1u); }
+// parent was evaluated and must not trust what it inherited. The key's
+// check leaves the side to move out (a null move keeps the caches valid);
+// the first key alone is too short, and a parent and grandparent that
+// shared it let a child trust caches made for neither.
+ETYPE_T CacheStamp(const POS_T* b) { return (ETYPE_T)(KeyCheck(b) | 1u); }
 
 // The White passed pawn (or Black, by the mask) standing on sq, as a slot bit.
 uint32_t PassedPawnOn(const POS_T* b, SQ_T sq, uint32_t passed)

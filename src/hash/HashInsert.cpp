@@ -7,7 +7,7 @@ namespace {
 int Deepest(const HASHENTRY_T& e) { return e.depth_low > e.depth_high ? e.depth_low : e.depth_high; }
 bool Holds(const HASHENTRY_T& e, const POS_T* b)
 {
-    return e.hash1 == b->hash1 && e.hash2 == b->hash2 && e.check == (uint32_t)(FullKey(b) >> 32);
+    return e.hash1 == b->hash1 && e.hash2 == b->hash2 && e.check == KeyCheck(b);
 }
 }  // namespace
 
@@ -58,7 +58,7 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
         t->high = NO_VALUE;
         t->hash1 = b->hash1;
         t->hash2 = b->hash2;
-        t->check = (uint32_t)(FullKey(b) >> 32);
+        t->check = KeyCheck(b);
         t->from = t->to = 0;
         t->board_moving = 0;
         t->symbol = 0;

@@ -90,7 +90,7 @@ HASHENTRY_T* HASH_C::FetchHash(POS_T* b)
     unsigned i = GetIndex(b);
     for (unsigned k = i; k < i + 2; k++) {
         HASHENTRY_T* e = &hash_table[k];
-        if (e->hash2 == b->hash2 && e->hash1 == b->hash1 && e->check == (uint32_t)(FullKey(b) >> 32))
+        if (e->hash2 == b->hash2 && e->hash1 == b->hash1 && e->check == KeyCheck(b))
             return e;
     }
     return nullptr;

@@ -16,6 +16,9 @@ struct HVE_T {
 // evaluation caches: the 64-bit piece key with the two short keys, which
 // add the side to move, en passant, castling and the attack boards.
 inline uint64_t FullKey(const POS_T* b) { return b->key ^ ((uint64_t)b->hash2 << 32 | b->hash1); }
+// Its high half, which a table entry keeps beside the short keys (the low
+// half chose the bucket); it leaves the side to move out.
+inline uint32_t KeyCheck(const POS_T* b) { return (uint32_t)(FullKey(b) >> 32); }
 
 struct KILLER_T {
     MOVE_T k1;  // last capture that caused a cutoff
