@@ -43,6 +43,7 @@ declare -A MENU_ENTRY=(
 )
 
 GUI_MENU_TRACE=""   # what the program prints for the last choice
+MENU_LIST=""        # the open menus last seen
 
 # Open menus, one line each: "x y width height", in screen coordinates.
 # (xdotool's --onlyvisible keeps the mapped menus only.)
@@ -56,23 +57,52 @@ gui_open_menus()
     done
 }
 
-# Waits until exactly n menus are open; sets MENU_X, MENU_Y, MENU_W, MENU_H to
-# the rightmost one. A program busy with a long command (a restore in a
-# sanitizer build) opens its menu late: up to MENU_WAIT seconds (default 30).
-gui_wait_menus()
+# Whether exactly n menus come to be open within the seconds given; sets
+# MENU_X, MENU_Y, MENU_W, MENU_H to the rightmost one, MENU_LIST to them all.
+gui_try_menus()
 {
-    local n=$1 i list count
-    for i in $(seq $((${MENU_WAIT:-30} * 10))); do
-        list=$(gui_open_menus)
-        count=$(grep -c . <<<"$list")
+    local n=$1 seconds=$2 i count
+    for i in $(seq $((seconds * 10))); do
+        MENU_LIST=$(gui_open_menus)
+        count=$(grep -c . <<<"$MENU_LIST")
         if [ "$count" -eq "$n" ]; then
             [ "$n" -eq 0 ] && return 0
-            read -r MENU_X MENU_Y MENU_W MENU_H < <(sort -n -k1,1 <<<"$list" | tail -n1)
+            read -r MENU_X MENU_Y MENU_W MENU_H < <(sort -n -k1,1 <<<"$MENU_LIST" | tail -n1)
             return 0
         fi
         sleep 0.1
     done
-    gui_fail "expected $n open menus, found $count: $list"
+    return 1
+}
+
+# Waits until exactly n menus are open. A program busy with a long command (a
+# restore in a sanitizer build) opens its menu late: up to MENU_WAIT seconds
+# (default 30).
+gui_wait_menus()
+{
+    gui_try_menus "$1" "${MENU_WAIT:-30}" ||
+        gui_fail "expected $1 open menus, found $(grep -c . <<<"$MENU_LIST"): $MENU_LIST"
+}
+
+# The right click that opens the main menu. A question of the program (the
+# box before unsaved moves are given up) may have come up just before it and
+# hold the program until answered: when GUI_MENU_UNBLOCK names a function that
+# answers such boxes, it is called and the menu looked for again (the click
+# waiting in the queue may open it by itself once the box is gone).
+gui_open_main_menu()
+{
+    local x=$1 y=$2 attempt
+    timeout 5 xdotool mousemove --window "$GUI_WID" "$x" "$y" click 3 || gui_fail "right click"
+    if [ -n "${GUI_MENU_UNBLOCK:-}" ]; then
+        for attempt in 1 2 3; do
+            gui_try_menus 1 5 && return 0
+            "$GUI_MENU_UNBLOCK"
+            gui_try_menus 1 5 && return 0
+            gui_try_menus 0 1 || continue
+            timeout 5 xdotool mousemove --window "$GUI_WID" "$x" "$y" click 3 || gui_fail "right click"
+        done
+    fi
+    gui_wait_menus 1
 }
 
 # Chooses an entry by its indices, from the main menu down:
@@ -84,10 +114,10 @@ gui_menu()
     local menu=Main level=0 idx entry rows row_h cx cy
     local at_x=${MENU_AT_X:-20} at_y=${MENU_AT_Y:-20}
     gui_wait_menus 0
-    timeout 5 xdotool mousemove --window "$GUI_WID" "$at_x" "$at_y" click 3 || gui_fail "right click"
+    gui_open_main_menu "$at_x" "$at_y"
     for idx in "$@"; do
         level=$((level + 1))
-        gui_wait_menus "$level"
+        [ "$level" -eq 1 ] || gui_wait_menus "$level"
         rows=${MENU_SIZE[$menu]}
         [ $(((MENU_H - 4) % rows)) -eq 0 ] || gui_fail "menu $menu: height $MENU_H does not fit $rows rows"
         row_h=$(((MENU_H - 4) / rows))

@@ -70,6 +70,10 @@ answer_dialogs()
     timeout 5 xdotool windowfocus --sync "$GUI_WID" 2>/dev/null
 }
 
+# A box may come up late, after the sweep that follows its key: the menu's
+# right click then answers it first.
+GUI_MENU_UNBLOCK=answer_dialogs
+
 sanitizer_report()
 {
     grep -E 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer|UNSTABLE' \
