@@ -73,11 +73,11 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
         return MateAdjustOut(-INFINITE_SCORE);
 
     // 5-7. Stand pat.
-    v = Evaluate(b, testv, 0);
+    v = StaticValue(b, testv, 0);
     if (v >= testv || ply >= search.ply_limit || ply >= MAX_SEARCH_PLY)
         return MateAdjustOut(v);
     if (!(b->flags & FLAG_EVALUATED)) {
-        v = Evaluate(b, testv, 1);
+        v = StaticValue(b, testv, 1);
         if (v >= testv)
             return MateAdjustOut(v);
     }

@@ -95,7 +95,7 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
         return MateAdjustOut(v);
 
     // 5-6. Static value and the depth this node gets.
-    ETYPE_T v1 = Evaluate(b, testv, depth0);
+    ETYPE_T v1 = StaticValue(b, testv, depth0);
     int depth = DepthExtensions(b, depth0, ply, v1, testv);
     if (depth < 1)
         return StartQuiesce(b, testv, ply);

@@ -74,6 +74,12 @@ int SearchExpired();
 int TerribleMove(POS_T* b, MOVE_T* move, ETYPE_T* v);
 int ComputersMove(POS_T* b);
 
+// The static value as the search uses it: the evaluation plus a bonus for
+// the move in hand (0.3 pawn), which damps the swing between odd and even
+// depths.
+const ETYPE_T TEMPO_BONUS = 3000;
+ETYPE_T StaticValue(POS_T* b, ETYPE_T testv, int depth);
+
 // Interior nodes.
 ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply);
 int DepthExtensions(POS_T* b, int depth, int ply, ETYPE_T v1, ETYPE_T testv);

@@ -302,6 +302,25 @@ std::vector<ETYPE_T> MtdTests(ETYPE_T guess, std::vector<ETYPE_T> answers, ETYPE
     return SCRIPTED_ROOT_T::asked;
 }
 
+// The side to move has a move in hand. Without a bonus for it the scores of
+// successive depths from the start swung by half a pawn in both games
+// (+0.37, -0.27, +0.36, -0.19 from the plain start), which cost MTD(f),
+// starting each iteration from the last score, passes it need not make. Now
+// the steps stay under 0.3 pawn; without the bonus every one was above 0.4.
+TEST(Search, SuccessiveDepthsAgreeFromTheStart)
+{
+    for (const char* start : {PLAIN_START_TEXT, TRI_START_TEXT}) {
+        auto b = Load(start);
+        MOVE_T best;
+        std::vector<ETYPE_T> scores;
+        for (int depth = 3; depth <= 6; depth++)
+            scores.push_back(Think(b.get(), depth, &best));
+        for (size_t i = 1; i < scores.size(); i++)
+            EXPECT_LT(std::abs(scores[i] - scores[i - 1]), 4000)
+                << start << ": depth " << i + 2 << " " << scores[i - 1] << ", depth " << i + 3 << " " << scores[i];
+    }
+}
+
 TEST(MtdSearch, TestValuesStepDownThenCloseTheWindow)
 {
     ETYPE_T v;
