@@ -110,11 +110,11 @@ bool Quiet(POS_T* b)
 {
     if (b->flags & FLAG_IN_CHECK)
         return false;
-    ETYPE_T v = Evaluate(b, NO_VALUE, 2);
+    ETYPE_T v = StaticValue(b, NO_VALUE, 2);
     if (v > 100000 || v < -100000)
         return false;
-    // Quiescence stands pat at the static score, so it can only rise: a
-    // capture that gains is what makes a position loud.
+    // Quiescence stands pat at the search's static value, so it can only
+    // rise: a capture that gains is what makes a position loud.
     const ETYPE_T margin = 2000;
     POS_T copy = *b;
     search = SEARCH_T();
