@@ -285,6 +285,7 @@ def main():
                              '(for example "sd 1" to hold it to one ply)')
     args = parser.parse_args()
 
+    setup2 = [c.strip() for c in args.setup2.split(";") if c.strip()]
     names = args.names.split(",") if args.names else [os.path.basename(shlex.split(c)[0])
                                                       for c in (args.engine1, args.engine2)]
     if args.openings == "builtin":
@@ -308,7 +309,6 @@ def main():
         first_white = g % 2 == 0
         cmds = (args.engine1, args.engine2) if first_white else (args.engine2, args.engine1)
         game_names = (names[0], names[1]) if first_white else (names[1], names[0])
-        setup2 = [c.strip() for c in args.setup2.split(";") if c.strip()]
         setups = ((), setup2) if first_white else (setup2, ())
         started = time.time()
         result, reason, moves = play_game(cmds[0], cmds[1], game_names, args.arbiter, opening, args.st,

@@ -71,7 +71,7 @@ uint32_t MoveChanges(const POS_T* b)
 ETYPE_T Evaluate(POS_T* b, ETYPE_T testv, int depth)
 {
     ETYPE_T v = EvalEtype(b, testv, depth);
-    return emax(-399852, emin(399852, v));
+    return ClampStatic(v);
 }
 
 ETYPE_T EvalEtype(POS_T* b, ETYPE_T testv, int depth)

@@ -108,6 +108,8 @@ void EstimateGameStage(POS_T* b, int root_node);
 // recomputed), depth 0 allows the lazy estimate, depth >= 2 re-scores every
 // piece.
 ETYPE_T Evaluate(POS_T* b, ETYPE_T testv, int depth);
+// A static score held clear of the mate scores, as Evaluate answers it.
+inline ETYPE_T ClampStatic(ETYPE_T v) { return emax(-399852, emin(399852, v)); }
 ETYPE_T EvalEtype(POS_T* b, ETYPE_T testv, int depth);
 void EvalPiece(POS_T* b, PS_T* p);
 void DevalPiece(POS_T* b, PS_T* p);

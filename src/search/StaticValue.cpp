@@ -11,5 +11,5 @@ ETYPE_T StaticValue(POS_T* b, ETYPE_T testv, int depth)
     // The evaluation's lazy exit compares against the test, so it is handed
     // the test less the bonus (a root's "no test" stays as it is).
     ETYPE_T asked = testv == NO_VALUE ? testv : testv - TEMPO_BONUS;
-    return emax(-399852, emin(399852, Evaluate(b, asked, depth) + TEMPO_BONUS));
+    return ClampStatic(Evaluate(b, asked, depth) + TEMPO_BONUS);
 }
