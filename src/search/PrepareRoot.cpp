@@ -11,6 +11,10 @@ void PrepareRoot(POS_T* b)
     else
         b->flags &= ~COMPUTER_IS_WHITE;
     RegenToPieces(b);
-    Evaluate(b, NO_VALUE, 2);
+    // The stage chooses the weights, so it comes before the root's evaluation:
+    // every position of the search builds on the root's cached control and
+    // piece scores, and scores made with another stage's weights (the last
+    // search's, or a new thread's default) would stay in most of them.
     EstimateGameStage(b, 1);
+    Evaluate(b, NO_VALUE, 2);
 }

@@ -8,6 +8,7 @@
 #include "record/record.h"
 #include "search/search.h"
 
+#include "EvalTestUtil.h"
 #include "SearchTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -319,6 +322,58 @@ TEST(Search, SuccessiveDepthsAgreeFromTheStart)
             EXPECT_LT(std::abs(scores[i] - scores[i - 1]), 4000)
                 << start << ": depth " << i + 2 << " " << scores[i - 1] << ", depth " << i + 3 << " " << scores[i];
     }
+}
+
+// The search builds every position's control and piece scores on the root's.
+// When the root was evaluated before its stage was estimated, it kept the
+// weights the thread had used last (a fresh thread's are the opening's), and
+// in an ending nearly every position of the search scored otherwise than the
+// same position evaluated afresh. Each root here follows one of another stage,
+// on a thread of its own as a new thinking thread would be.
+TEST(Search, ThePositionsOfASearchScoreAsTheyWouldAfresh)
+{
+    const char* roots[] = {
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1",
+        "r4rk1/p4ppp/1pb2q2/n1p5/2P1RB2/P1P2N2/2Q2PPP/2K2B1R b - - 0 1",
+        "3d ....B.../.p.....b/Kb....../RP....pk/Np....p./......../......PQ/......r. b - - 1 35 "
+        "KL3,QL5,KL1,KL6 bbwb",
+        TRI_START_TEXT,
+        "6k1/5pp1/8/3R4/8/6P1/5PK1/2r5 w - - 0 40",
+    };
+    std::vector<std::string> faults;
+    int compared = 0;
+    std::thread([&] {
+        et::Rng rng(5);
+        for (const char* text : roots) {
+            auto root = Load(text);
+            PrepareRoot(root.get());
+            for (int line = 0; line < 12; line++) {
+                std::vector<std::unique_ptr<POS_T>> path;
+                POS_T* b = root.get();
+                for (int ply = 0; ply < 4; ply++) {
+                    MOVE_T m;
+                    if (!et::RandomMove(b, &rng, &m))
+                        break;
+                    path.push_back(std::make_unique<POS_T>());
+                    if (!DoMove(path.back().get(), b, &m))
+                        break;
+                    b = path.back().get();
+                    Evaluate(b, 1, 1);
+                    auto fresh = std::make_unique<POS_T>(*b);
+                    fresh->oldb = nullptr;
+                    fresh->flags &= ~(FLAG_EVALUATED | FLAG_TACTICS_DONE);
+                    Evaluate(fresh.get(), NO_VALUE, 2);
+                    compared++;
+                    if (fresh->eval_result != b->eval_result && faults.size() < 5)
+                        faults.push_back(FormatPosition(b, b->dmode) + ": " + std::to_string(b->eval_result) +
+                                         " in the search, " + std::to_string(fresh->eval_result) + " afresh");
+                }
+            }
+        }
+    }).join();
+    EXPECT_GT(compared, 200);
+    for (const std::string& f : faults)
+        ADD_FAILURE() << f;
 }
 
 TEST(MtdSearch, TestValuesStepDownThenCloseTheWindow)
