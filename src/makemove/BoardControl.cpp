@@ -49,7 +49,10 @@ ETYPE_T BoardControl1(POS_T* b)
     const int* ref_board = empty_board;
     uint32_t ref_pinned = 0;
     POS_T* old = b->oldb;
-    if (!old || !(old->flags & FLAG_EVALUATED) || new_pos_values) {
+    // A piece new to its slot (a promotion, a new queen in the queen's free
+    // slot) has no counts to carry on from: its slot's mobility was never
+    // counted for a pawn, or is a captured piece's.
+    if (!old || !(old->flags & FLAG_EVALUATED) || new_pos_values || (b->piece_mask & ~old->piece_mask)) {
         b->board_control = 0;
         b->attacking_mask = 0;
         memset(b->cont, 0, sizeof b->cont);

@@ -106,6 +106,45 @@ TEST(BoardControl, IncrementalEqualsFromScratchInPlayedGames)
     }
 }
 
+// A promoted piece is new to its slot: a pawn's slot never counted mobility,
+// and a new queen may take the slot of one captured long before. Counting it
+// on from the slot's old numbers left it a square or more short whenever the
+// pawn and the new piece attacked a square in common.
+TEST(BoardControl, APromotedPieceIsCountedAfresh)
+{
+    TestWeights weights;
+    int promotions = 0;
+    for (const char* start : {
+             "8/1P4k1/8/8/8/8/6K1/8 w - - 0 1",          // the queen's slot is free
+             "3q4/1P4k1/8/8/8/8/6K1/3Q4 w - - 0 1",      // it is not
+             "r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1",         // capturing as it promotes
+             // By a board move, which keeps the link to the position before.
+             "3d .P....../......../K......./......../......../......../......k./........ w - - 0 1 "
+             "QL5,QL3,KL1,KL6 wbwb",
+             "3d .P....../......../K......./......../......../......../.Q....k./........ w - - 0 1 "
+             "QL5,QL3,KL1,KL6 wbwb",
+         }) {
+        auto parent = Load(start);
+        FromScratch(parent.get());
+        parent->flags |= FLAG_EVALUATED;
+        std::vector<MOVE_T> moves;
+        ASSERT_GT(LegalChoices(parent.get(), &moves), 0) << start;
+        for (MOVE_T m : moves) {
+            auto child = std::make_unique<POS_T>();
+            ASSERT_TRUE(DoMove(child.get(), parent.get(), &m));
+            if (!(child->flags & FLAG_PROMOTED))
+                continue;
+            promotions++;
+            FindPins(child.get());
+            BoardControl1(child.get());
+            POS_T scratch = *child;
+            FromScratch(&scratch);
+            ExpectSameControl(child.get(), &scratch, std::string(start) + " then " + CoordinateMove(&m));
+        }
+    }
+    EXPECT_GE(promotions, 12);
+}
+
 TEST(BoardControl, ControlVerdicts)
 {
     auto b = Load("4k3/8/8/3n4/8/4R3/8/4K3 w - - 0 1");  // rook e3 attacked by the knight d5
