@@ -358,8 +358,6 @@ int DoMovePart2(POS_T* b, MOVE_T* move)
         return 1;
     b->flags &= ~NEED_PART2;
     UpdateMoves(b, b->oldb, &b->last_move);
-    if (!IsPlainGame(b))
-        b->oldb = nullptr;  // the tri-dimensional maps are always rebuilt whole
     return Verdict(b, move, IsBlacksMove(b));
 }
 

@@ -77,8 +77,8 @@ void PlayAndCompare(const char* start, int plies, unsigned seed)
         MOVE_T m = moves[(seed >> 8) % moves.size()];
         auto child = std::make_unique<POS_T>();
         ASSERT_TRUE(DoMove(child.get(), parent.get(), &m));
-        // A move that rebuilt the maps (captures, promotions, castling, the
-        // tri-dimensional game) has no link back and is computed afresh.
+        // A move that rebuilt the maps (captures, promotions, castling on a
+        // board) has no link back and is computed afresh.
         child->stage = OPENING;
         FindPins(child.get());
         BoardControl1(child.get());
