@@ -81,9 +81,8 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
         if (v >= testv)
             return MateAdjustOut(v);
     }
-    // Plain game: a capture whose victim, with a pawn to spare, cannot lift
-    // the static value to the test is not tried (taken before the clamp).
-    const bool delta = IsPlainGame(b);
+    // A capture whose victim, with a pawn to spare, cannot lift the static
+    // value to the test is not tried (taken before the clamp).
     const ETYPE_T reach = v + 10000;
     if (v < testv - 6500)
         v = testv - 6500;
@@ -121,7 +120,7 @@ ETYPE_T Quiesce(POS_T* b, ETYPE_T testv, int ply)
     }
     for (uint32_t victims = b->material_mask & ~own; victims; victims &= victims - 1) {
         const PS_T& victim = b->pieces[FFOne(victims)];
-        if (victim.pos > 63 || (delta && reach + PieceWorth(victim.p) < testv))
+        if (victim.pos > 63 || reach + PieceWorth(victim.p) < testv)
             continue;
         for (uint32_t attackers = b->topieces[victim.pos] & own; attackers;) {
             int a = FLOne(attackers);  // the cheapest attacker first

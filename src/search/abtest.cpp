@@ -13,12 +13,15 @@ bool InCheck(const POS_T* b) { return b->flags & FLAG_IN_CHECK; }
 bool Extended(const POS_T* b) { return b && (b->flags & FLAG_EXTENDED); }
 bool AfterNull(int ply) { return ply >= 1 && ply - 1 <= MAX_SEARCH_PLY && search.null_ply[ply - 1]; }
 
-// A plain-game move of a piece other than a pawn that captures nothing (so
-// no promotion either). The reductions and pruning below are for these only:
-// on the levels self-play showed them no gain.
+// A move of a piece other than a pawn that captures nothing (so no promotion
+// either); an attack board's own move is never one. The reductions and
+// pruning below are for these only. On the levels they gained nothing while
+// a tri-dimensional position lost the line before it; with the line kept
+// they do.
 bool QuietPieceMove(const POS_T* b, const MOVE_T* m)
 {
-    return IsPlainGame(b) && m->to < 64 && m->from < 64 && b->board[m->to] == 0 && abs(m->piece_moving) != W_PAWN;
+    return AbIndex(m->piece_moving) < 0 && m->to < 64 && m->from < 64 && b->board[m->to] == 0 &&
+           abs(m->piece_moving) != W_PAWN;
 }
 
 // Late in the order, with the side to move out of check and depth to spare.
@@ -100,9 +103,9 @@ ETYPE_T abtest(POS_T* b, int depth0, ETYPE_T testv, int ply)
     if (depth < 1)
         return StartQuiesce(b, testv, ply);
 
-    // Plain game: a static value far enough above the test near the frontier
-    // stands; a ply or two rarely lose that much.
-    if (IsPlainGame(b) && depth <= 2 && !InCheck(b) && !IsMateScore(testv) && v1 - 12000 * depth >= testv)
+    // A static value far enough above the test near the frontier stands; a
+    // ply or two rarely lose that much.
+    if (depth <= 2 && !InCheck(b) && !IsMateScore(testv) && v1 - 12000 * depth >= testv)
         return MateAdjustOut(v1);
 
     bool white = IsWhitesMove(b);
