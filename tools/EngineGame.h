@@ -103,7 +103,7 @@ inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, in
             break;
         *pos = *next;
         pos->oldb = nullptr;
-        HASHENTRY_T* e = hash_c.FetchHash(pos.get());
+        TABLE_ENTRY_T* e = hash_c.FetchHash(pos.get());
         MOVE_T want;
         if (!e || !HashEntryMove(pos.get(), e, &want))
             break;

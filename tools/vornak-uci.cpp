@@ -202,7 +202,7 @@ void SetOption(const std::string& rest)
         }
         StopThinking();
         try {
-            hash_c.HashResize((uint32_t)((size_t)mb * 1024 * 1024 / sizeof(HASHENTRY_T)));
+            hash_c.HashResize((uint32_t)((size_t)mb * 1024 * 1024 / sizeof(TABLE_ENTRY_T)));
         } catch (const std::bad_alloc&) {
             Send("info string not enough memory for a table of " + std::to_string(mb) + " MB; the table is unchanged");
         }
@@ -280,7 +280,7 @@ int main(int argc, char** argv)
     state.rules = RULES_TDCL;
     state.maxdepth = DIFF_HARD;
     state.vornak = VORNAK_OFF;
-    hash_c.HashResize((uint32_t)((size_t)kDefaultHashMb * 1024 * 1024 / sizeof(HASHENTRY_T)));
+    hash_c.HashResize((uint32_t)((size_t)kDefaultHashMb * 1024 * 1024 / sizeof(TABLE_ENTRY_T)));
     std::string err;
     if (!EngineLoadStart(&game, kStartFen, &err)) {
         Send("info string " + err);

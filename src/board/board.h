@@ -189,6 +189,8 @@ struct BC_T {
 
 // ---------------------------------------------------------------- transposition entry
 // Declared here because every position carries the entry fetched for it.
+// This is the record the save file keeps; the table's own entries are the
+// compact TABLE_ENTRY_T below.
 struct HASHENTRY_T {
     uint32_t hash1;
     uint32_t hash2;
@@ -200,17 +202,33 @@ struct HASHENTRY_T {
     uint32_t to;
     uint32_t tag;
     uint8_t move_num;
-    // The rest of the stored move, which from and to alone leave open: the
-    // board that moves (AB_E) or 0 for a piece, and the generator's symbol
-    // (castling 'S'/'L', en passant, the piece a promotion makes). Kept in
-    // memory only; save files hold the fields above.
+};
+
+// An entry of the transposition table. Two of them make a bucket, and at 32
+// bytes a bucket fills one cache line: a probe lands anywhere in the table,
+// so each line it touches is a miss.
+struct alignas(32) TABLE_ENTRY_T {
+    uint32_t hash1;
+    uint32_t hash2;
+    ETYPE_T low;
+    ETYPE_T high;
+    // KeyCheck of the position: with the bucket, chosen by the full key's
+    // low half, it tells positions apart that the two short keys cannot.
+    uint32_t check;
+    uint8_t depth_low;
+    uint8_t depth_high;
+    // The stored move: from and to (NO_SQUARE_ENTRY when there is none),
+    // the board that moves (AB_E) or 0 for a piece, and the generator's
+    // symbol (castling 'S'/'L', en passant, the piece a promotion makes).
+    uint8_t from;
+    uint8_t to;
     uint8_t board_moving;
     char symbol;
-    // KeyCheck of the position (memory only): with the bucket, chosen by
-    // the full key's low half, it tells positions apart that the two short
-    // keys cannot.
-    uint32_t check;
+    uint8_t tag;
+    uint8_t move_num;
 };
+const uint8_t NO_SQUARE_ENTRY = 255;
+static_assert(sizeof(TABLE_ENTRY_T) == 32, "two entries fill a cache line");
 
 // ---------------------------------------------------------------- position
 // The bits of POS_T.flags.

@@ -43,9 +43,7 @@ void HASH_C::PrefetchChildren(POS_T* b, const MOVE_T* moves, int n)
     // children's buckets at once lets their cache misses overlap.
     for (int i = 0; i < n; i++) {
         CHILD_KEYS_T child(b, &moves[i]);
-        const HASHENTRY_T* e = &hash_table[GetIndex(b)];
-        __builtin_prefetch(e);
-        __builtin_prefetch(reinterpret_cast<const char*>(e + 2) - 1);
+        __builtin_prefetch(&hash_table[GetIndex(b)]);  // the bucket is one line
     }
 }
 
@@ -89,7 +87,7 @@ int HASH_C::CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYP
 int HASH_C::HashOrdering(POS_T* b, MOVE_T* move, ETYPE_T testv)
 {
     ETYPE_T child_test = flip(testv);
-    HASHENTRY_T* e;
+    TABLE_ENTRY_T* e;
     {
         CHILD_KEYS_T estimate(b, move);
         e = FetchHash(b);

@@ -4,8 +4,8 @@
 #include "hash/hash.h"
 
 namespace {
-int Deepest(const HASHENTRY_T& e) { return e.depth_low > e.depth_high ? e.depth_low : e.depth_high; }
-bool Holds(const HASHENTRY_T& e, const POS_T* b)
+int Deepest(const TABLE_ENTRY_T& e) { return e.depth_low > e.depth_high ? e.depth_low : e.depth_high; }
+bool Holds(const TABLE_ENTRY_T& e, const POS_T* b)
 {
     return e.hash1 == b->hash1 && e.hash2 == b->hash2 && e.check == KeyCheck(b);
 }
@@ -18,9 +18,9 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
     if (depth > 255)
         depth = 255;
     unsigned i = GetIndex(b);
-    HASHENTRY_T& e0 = hash_table[i];
-    HASHENTRY_T& e1 = hash_table[i + 1];
-    HASHENTRY_T* t;
+    TABLE_ENTRY_T& e0 = hash_table[i];
+    TABLE_ENTRY_T& e1 = hash_table[i + 1];
+    TABLE_ENTRY_T* t;
     // Choosing the slot: the position's own entry (moved to the front when
     // it is the deeper one), else the front unless it is a deeper entry of
     // this search, which pushes the new result to the back.
@@ -28,7 +28,7 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
         t = &e0;
     } else if (Holds(e1, b)) {
         if (Deepest(e1) >= Deepest(e0)) {
-            HASHENTRY_T swap = e0;
+            TABLE_ENTRY_T swap = e0;
             e0 = e1;
             e1 = swap;
             t = &e0;
@@ -44,7 +44,7 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
         t = &e0;
     }
 
-    t->tag = hash_tag;
+    t->tag = (uint8_t)hash_tag;
     bool lower = evaluation >= testv;
     if (Holds(*t, b)) {
         int d = lower ? t->depth_low : t->depth_high;
@@ -65,8 +65,8 @@ void HASH_C::HashInsert(POS_T* b, int depth, ETYPE_T testv, ETYPE_T evaluation, 
     }
     if (lower) {
         if (move) {
-            t->from = move->from;
-            t->to = move->to;
+            t->from = move->from < 64 ? (uint8_t)move->from : NO_SQUARE_ENTRY;
+            t->to = move->to < 64 ? (uint8_t)move->to : NO_SQUARE_ENTRY;
             t->board_moving = AbIndex(move->piece_moving) >= 0 ? (uint8_t)move->piece_moving : 0;
             t->symbol = move->move_symbol;
         }

@@ -9,17 +9,17 @@ namespace {
 // test for a mate is searched without the reductions that ordinary tests
 // make, so only a bound that is itself a mate score decides it.
 bool Comparable(ETYPE_T bound, ETYPE_T testv) { return !IsMateScore(testv) || IsMateScore(bound); }
-bool UpperDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv)
+bool UpperDecides(const TABLE_ENTRY_T* e, int depth, ETYPE_T testv)
 {
     return e->depth_high >= depth && e->high < testv && Comparable(e->high, testv);
 }
-bool LowerDecides(const HASHENTRY_T* e, int depth, ETYPE_T testv)
+bool LowerDecides(const TABLE_ENTRY_T* e, int depth, ETYPE_T testv)
 {
     return e->depth_low >= depth && e->low >= testv && Comparable(e->low, testv);
 }
 }  // namespace
 
-int HashEntryMove(const POS_T* b, const HASHENTRY_T* e, MOVE_T* move)
+int HashEntryMove(const POS_T* b, const TABLE_ENTRY_T* e, MOVE_T* move)
 {
     if (e->from > 63 || e->to > 63 || !(e->from || e->to))
         return 0;
@@ -38,7 +38,7 @@ int HASH_C::Decided(int depth, ETYPE_T found, ETYPE_T* v)
 
 int HASH_C::CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* move)
 {
-    HASHENTRY_T* e = FetchHash(b);
+    TABLE_ENTRY_T* e = FetchHash(b);
     if (!e) {
         if (depth != 0)
             hash_misses++;
@@ -57,7 +57,7 @@ int HASH_C::CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* mo
 
 int HASH_C::CheckHash2(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v)
 {
-    HASHENTRY_T* e = FetchHash(b);
+    TABLE_ENTRY_T* e = FetchHash(b);
     if (!e)
         return 0;
     if (UpperDecides(e, depth, testv))

@@ -18,7 +18,7 @@ HASH_C::HASH_C()
 {
     hash_table_initialized = false;
     hash_table_size = 0x100000;
-    hash_table.assign(hash_table_size, HASHENTRY_T{});
+    hash_table.assign(hash_table_size, TABLE_ENTRY_T{});
     hash_table_initialized = true;
     bad_updates = good_updates = hash_misses = hash_hits = hash_shallow = 0;
     cret[0] = 0;
@@ -80,16 +80,16 @@ uint64_t PieceKey(const POS_T* b)
 // move, cleared: both sides' positions share it); the high half is checked.
 unsigned int HASH_C::GetIndex(POS_T* b) { return ((uint32_t)FullKey(b) % hash_table_size) & ~1u; }
 
-HASHENTRY_T* HASH_C::GetHashEntry(unsigned long hashindex)
+TABLE_ENTRY_T* HASH_C::GetHashEntry(unsigned long hashindex)
 {
     return hashindex < hash_table.size() ? &hash_table[hashindex] : nullptr;
 }
 
-HASHENTRY_T* HASH_C::FetchHash(POS_T* b)
+TABLE_ENTRY_T* HASH_C::FetchHash(POS_T* b)
 {
     unsigned i = GetIndex(b);
     for (unsigned k = i; k < i + 2; k++) {
-        HASHENTRY_T* e = &hash_table[k];
+        TABLE_ENTRY_T* e = &hash_table[k];
         if (e->hash2 == b->hash2 && e->hash1 == b->hash1 && e->check == KeyCheck(b))
             return e;
     }
@@ -111,13 +111,13 @@ void HASH_C::HashReset()
 {
     if (eval_show)
         ConsolePrint("\nHashReset");
-    memset(hash_table.data(), 0, hash_table_size * sizeof(HASHENTRY_T));
+    memset(hash_table.data(), 0, hash_table_size * sizeof(TABLE_ENTRY_T));
 }
 
 void HASH_C::HashResize(uint32_t entries)
 {
     entries = entries < 1024 ? 1024 : entries & ~1u;
-    HASH_TABLE_T table(entries, HASHENTRY_T{});  // may throw: the old table stays
+    HASH_TABLE_T table(entries, TABLE_ENTRY_T{});  // may throw: the old table stays
     hash_table.swap(table);
     hash_table_size = entries;
 }

@@ -48,7 +48,7 @@ struct LARGE_PAGE_ALLOCATOR_T {
     bool operator!=(const LARGE_PAGE_ALLOCATOR_T&) const { return false; }
 };
 
-using HASH_TABLE_T = std::vector<HASHENTRY_T, LARGE_PAGE_ALLOCATOR_T<HASHENTRY_T>>;
+using HASH_TABLE_T = std::vector<TABLE_ENTRY_T, LARGE_PAGE_ALLOCATOR_T<TABLE_ENTRY_T>>;
 
 class HASH_C {
 public:
@@ -67,8 +67,8 @@ public:
     HASH_C();
     void HashValuesInit();
     unsigned int GetIndex(POS_T* b);
-    HASHENTRY_T* GetHashEntry(unsigned long hashindex);
-    HASHENTRY_T* FetchHash(POS_T* b);
+    TABLE_ENTRY_T* GetHashEntry(unsigned long hashindex);
+    TABLE_ENTRY_T* FetchHash(POS_T* b);
     int CheckHash(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* move);
     int CheckHash2(POS_T* b, int depth, ETYPE_T testv, ETYPE_T* v);
     int CheckHashEtc(POS_T* b, MOVE_T* moves, int num_moves, int depth, ETYPE_T testv, ETYPE_T* v, MOVE_T* m1);
@@ -96,7 +96,7 @@ void AnnounceHashTable();
 
 // The move an entry keeps, as b's generator would list it (boards, castling
 // and promotions included); 0 when the entry has none.
-int HashEntryMove(const POS_T* b, const HASHENTRY_T* e, MOVE_T* move);
+int HashEntryMove(const POS_T* b, const TABLE_ENTRY_T* e, MOVE_T* move);
 
 // The piece key of b built from its piece list (for positions read from a
 // file, which keeps only the short keys).

@@ -119,7 +119,7 @@ int MtdConverged(POS_T* b, int alpha, int depth)
             ConsolePrint("\nillegal move %s in mtd_converged", CoordinateMove(&b->moves[i], b->dmode).c_str());
             return 0;
         }
-        HASHENTRY_T* e = hash_c.FetchHash(&child);
+        TABLE_ENTRY_T* e = hash_c.FetchHash(&child);
         if (!e || e->depth_high < depth - 1)
             return 0;
         if (-e->low > alpha)
@@ -220,7 +220,7 @@ int TerribleMove(POS_T* b, MOVE_T* move, ETYPE_T* v)
     MOVE_T made = *move;
     if (IsZeroMove(move) || !DoMove(&child, b, &made))
         return 0;
-    HASHENTRY_T* e = hash_c.FetchHash(&child);
+    TABLE_ENTRY_T* e = hash_c.FetchHash(&child);
     if (e && e->high > 10000 - *v) {
         *v = -2 - e->low;
         return 1;
@@ -243,7 +243,7 @@ ETYPE_T Search(POS_T* b, MOVE_T* move_t, int max_depth)
 
     // 3. A root the table knows starts at the depth it proves.
     int depth = imax(1, imin(2, max_depth - 1));
-    if (HASHENTRY_T* e = hash_c.FetchHash(b)) {
+    if (TABLE_ENTRY_T* e = hash_c.FetchHash(b)) {
         if (e->move_num == 0 && HashEntryMove(b, e, move_t)) {
             depth = imax(e->depth_low, depth);
             v = e->low;

@@ -44,7 +44,7 @@ TEST(HashTable, OppositeBoundsOfEqualDepthMeetAsAnExactValue)
     hash_c.HashInsert(b.get(), 3, 800, 700, nullptr);  // fail low: high = 700 at depth 3
     hash_c.HashInsert(b.get(), 3, 100, 500, &m);       // fail high: low = 500 at depth 3
     hash_c.HashInsert(b.get(), 3, 600, 400, nullptr);  // fail low below it: high = 400
-    HASHENTRY_T* e = hash_c.FetchHash(b.get());
+    TABLE_ENTRY_T* e = hash_c.FetchHash(b.get());
     ASSERT_TRUE(e);
     EXPECT_EQ(e->low, 400);
     EXPECT_EQ(e->high, 400);
@@ -263,9 +263,38 @@ TEST(HashTable, ResizedTablesStartEmptyAndStoreAgain)
         EXPECT_EQ(hash_c.hash_table.size(), hash_c.hash_table_size);
         EXPECT_EQ(hash_c.FetchHash(b.get()), nullptr);
         hash_c.HashInsert(b.get(), 3, 100, 500, nullptr);
-        HASHENTRY_T* e = hash_c.FetchHash(b.get());
+        TABLE_ENTRY_T* e = hash_c.FetchHash(b.get());
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(e->low, 500);
+    }
+    hash_c.HashResize(saved);
+    hash_c.HashReset();
+}
+
+TEST(HashTable, ABucketIsOneCacheLineAndKeepsItsMove)
+{
+    const uint32_t saved = hash_c.hash_table_size;
+    auto b = Load(kStart);
+    // The small table comes from ordinary memory, the large one from pages
+    // of its own: both must put a bucket on a line of its own.
+    for (uint32_t size : {1024u, 1u << 20}) {
+        hash_c.HashResize(size);
+        FreshTable fresh;
+        const TABLE_ENTRY_T* bucket = &hash_c.hash_table[hash_c.GetIndex(b.get())];
+        EXPECT_EQ((uintptr_t)bucket % 64, 0u) << size;
+
+        MOVE_T m, back;
+        InitMove(&m, W_KNIGHT, G1, F3, 0, '-', 0);
+        hash_c.HashInsert(b.get(), 2, 100, 500, &m);
+        ASSERT_TRUE(HashEntryMove(b.get(), hash_c.FetchHash(b.get()), &back));
+        EXPECT_TRUE(SameMove(&back, &m));
+
+        // A move off the board is kept as no move, not as the square its
+        // low bits would name.
+        MOVE_T off = m;
+        off.from = 256 + E2;
+        hash_c.HashInsert(b.get(), 3, 100, 500, &off);
+        EXPECT_FALSE(HashEntryMove(b.get(), hash_c.FetchHash(b.get()), &back));
     }
     hash_c.HashResize(saved);
     hash_c.HashReset();
