@@ -4,7 +4,7 @@
 // first; each piece captures or is captured at most once in a sequence.
 #include "eval/eval.h"
 
-#include <utility>
+#include <cstdint>
 
 namespace {
 
@@ -81,17 +81,18 @@ int MiniQuiesce(POS_T* b, uint32_t caplist, uint32_t donelist, int beta, int ply
     // the piece list nor the colour decides. Each victim tried leaves the
     // list for the lines below the later ones.
     int victims[16], count = 0;
-    for (uint32_t m = caplist & enemy_half; m && count < 16; m &= m - 1)
-        victims[count++] = FFOne(m);
-    auto before = [&](int x, int y) {
-        int vx = Value(b, x), vy = Value(b, y);
-        if (vx != vy)
-            return vx > vy;
-        return PlaceKey<C>(b->pieces[x].pos) < PlaceKey<C>(b->pieces[y].pos);
-    };
-    for (int i = 1; i < count; i++)
-        for (int j = i; j > 0 && before(victims[j], victims[j - 1]); j--)
-            std::swap(victims[j], victims[j - 1]);
+    int64_t rank[16];  // worth, then place, as one number: the larger first
+    for (uint32_t m = caplist & enemy_half; m && count < 16; m &= m - 1) {
+        int t = FFOne(m);
+        int j = count++;
+        int64_t r = (int64_t)Value(b, t) * 64 + (63 - PlaceKey<C>(b->pieces[t].pos));
+        for (; j > 0 && rank[j - 1] < r; j--) {
+            rank[j] = rank[j - 1];
+            victims[j] = victims[j - 1];
+        }
+        rank[j] = r;
+        victims[j] = t;
+    }
     bool seeking = true;
     for (int i = 0; seeking && i < count; i++) {
         int t = victims[i];
