@@ -1,7 +1,8 @@
 #!/bin/bash
 # The whole tuning run, reproducible from a build: plays games for a while,
 # extracts their quiet positions, fits the evaluation's derived weights to
-# the results and rewrites src/eval/Coefficients.cpp in place, each changed
+# the results (for plain positions, Stockfish's judgement where it is
+# installed) and rewrites src/eval/Coefficients.cpp in place, each changed
 # block's comment saying on what and when. The games and positions stay in
 # WORK (default tune-data/, not part of the repository).
 #
@@ -40,12 +41,24 @@ sleep $((MINUTES * 60))
 kill "${pids[@]}" 2>/dev/null || true
 wait 2>/dev/null || true
 # A game cut off by the end of the time has no result yet and left nothing
-# (play prints a game's positions once it has ended).
+# (play prints a game's positions once it has ended). The matches kept in
+# docs/ add positions of play against other engines.
 files=("$WORK/tri.txt" "$WORK/plain.txt")
 [ -s "$WORK/fairymax.pgn" ] && files+=("$WORK/fairymax.pgn")
+files+=("$ROOT"/docs/*.pgn)
 "$B/vornak-tune" extract "${files[@]}" >"$WORK/quiet.txt"
 positions=$(wc -l <"$WORK/quiet.txt")
 fm=$(grep -c '^\[Result' "$WORK/fairymax.pgn" 2>/dev/null || echo 0)
-note="Texel fit on $positions quiet positions of tri-dimensional and plain self-play at 5000 nodes a"
-note="$note move and $fm plain games against Fairy-Max at 5 s + 0.05 s (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
-"$B/vornak-tune" fit --passes 30 --step 50 --min-positions 200 --patience 3 --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"
+note="Texel fit of one scale per block and stage (--coarse) on $positions quiet positions of"
+note="$note tri-dimensional and plain self-play at 5000 nodes a move, $fm plain games against Fairy-Max"
+note="$note at 5 s + 0.05 s and the matches in docs/"
+# A plain position's result is replaced by Stockfish's judgement of it where
+# Stockfish is installed: fast games' results say little about positions.
+if [ -x /usr/games/stockfish ]; then
+    python3 "$ROOT/tools/label-positions.py" --depth 10 <"$WORK/quiet.txt" >"$WORK/labelled.txt"
+    mv "$WORK/labelled.txt" "$WORK/quiet.txt"
+    note="$note, the plain ones judged by Stockfish at depth 10 (tools/label-positions.py)"
+fi
+note="$note (tools/tune-pipeline.sh), $(date +%Y-%m-%d)"
+"$B/vornak-tune" fit --coarse --passes 25 --step 100 --min-positions 200 --patience 3 \
+    --write "$ROOT/src/eval/Coefficients.cpp" --note "$note" "$WORK/quiet.txt"

@@ -9,7 +9,8 @@
 // play plays games against itself, in one process and at a node count a
 // move, and prints their positions with the results. extract reads games as PGN (a .pgn file: the plain game, the result from
 // its termination) or as lines "RULES<tab>POSITION<tab>RESULT" (what
-// tools/match3d.py --positions writes, both games) and prints every quiet
+// tools/match3d.py --positions writes, both games; RESULT may also be an
+// expected score between 0 and 1, as tools/label-positions.py gives it) and prints every quiet
 // position once, as such a line: not in check, no capture that wins more
 // than a fifth of a pawn, not decided by more than ten pawns, past the
 // opening. fit reads those lines, holds every tenth run of 200 out, fits
@@ -30,6 +31,7 @@
 #include "search/search.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -68,12 +70,15 @@ bool SplitSample(const std::string& line, std::string* rules, std::string* posit
         return false;
     *rules = line.substr(0, a);
     *position = line.substr(a + 1, b - a - 1);
+    // A game's result (1, 0.5, 0 for White) or an expected score between
+    // them, such as a stronger engine's judgement of the position.
     std::string r = line.substr(b + 1);
-    if (r == "1" || r == "0" || r == "0.5") {
-        *result = std::stod(r);
-        return true;
-    }
-    return false;
+    char* end = nullptr;
+    double v = std::strtod(r.c_str(), &end);
+    if (r.empty() || *end || !(v >= 0 && v <= 1))
+        return false;
+    *result = v;
+    return true;
 }
 
 // Readies a position of the given game as the search's root would be.

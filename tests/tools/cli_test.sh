@@ -123,6 +123,11 @@ printf 'tdcl\t%s\t1\ntdcl\t%s\t1\ntdcl\t%s\t0\ntdcl\t%s\t0.5\ntdcl\t%s\t0\nnot a
 out=$("$TUNE" extract "$T/games.txt" 2>/dev/null)
 [ "$out" = "$(printf 'tdcl\t%s\t1' "$QUIET")" ] && echo "ok   tune-extract" || fail "tune extract: $out"
 for i in $(seq 30); do echo "$out"; done >"$T/quiet.txt"
+# An expected score between 0 and 1 stands for a result; anything else is
+# not a sample.
+printf 'tdcl\t%s\t0.8462\ntdcl\t%s\t1.5\ntdcl\t%s\t0.3x\ntdcl\t%s\t\n' "$QUIET" "$QUIET" "$QUIET" "$QUIET" >"$T/scored.txt"
+out=$("$TUNE" extract "$T/scored.txt" 2>/dev/null)
+[ "$out" = "$(printf 'tdcl\t%s\t0.8462' "$QUIET")" ] && echo "ok   tune-extract-expected" || fail "tune extract expected: $out"
 # A PGN game's positions keep its own move counters.
 printf '[Event "t"]\n[Result "1-0"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 1-0\n' >"$T/game.pgn"
 out=$("$TUNE" extract --skip 0 "$T/game.pgn" 2>/dev/null)
