@@ -31,50 +31,102 @@
 //                them
 //     48..52   BISHOP_XRAY: given, all stages
 //     53..60   KING_CENTRE: given, all stages
-//     61..124  ROOK_SQUARE_TABLE: derived: row part 0, 0, 0, 0, 100, 300, 1500 (the seventh row),
-//                500 plus column part 0, 100, 200, 300, 300, 200, 100, 0 (central columns); all
-//                stages
-//    125..188  KNIGHT_SQUARE_TABLE: derived: 1500 - 500 x d, d = (|2 column - 7| + |2 row - 7|) /
-//                2 the distance from the centre (1..7), plus 200 on rows 4 and 5; all stages
-//    189..252  CONTROL_TABLE: derived: 300 - 40 x d (d as for the knight) plus 60 in the
-//                opponent's half; the ending table halves it (the mating stage does not read
-//                control, its table repeats the ending's)
-//    253..316  KING_SIDE_SHELTER: derived: by row 400, 400, 250, 100 on columns 5..7 and half on
-//                column 4, 0 elsewhere; ending halved
-//    317..380  QUEEN_SIDE_SHELTER: derived: by row 400, 400, 250, 100 on columns 0..2 and half on
-//                column 3, 0 elsewhere; ending halved
-//    381..460  KNIGHT_MOBILITY: derived: by count 0..9 -1500, -1000, -600, -300, 0, 200, 400, 550,
-//                650, 700, the same on every row; the ending table x1.25 (the mating stage does
-//                not read mobility, its table repeats the ending's)
-//    461..540  BISHOP_MOBILITY: derived: by count 0..9 -1500, -1100, -700, -400, -150, 50, 200,
-//                350, 450, 550, the same on every row; the ending table x1.25 (the mating stage
-//                does not read mobility, its table repeats the ending's)
-//    541..620  ROOK_MOBILITY: derived: by count 0..9 -1000, -700, -450, -250, -100, 0, 100, 200,
-//                300, 400, the same on every row; the ending table x1.25 (the mating stage does
-//                not read mobility, its table repeats the ending's)
-//    621..700  QUEEN_MOBILITY: derived: by count 0..9 -800, -600, -400, -250, -100, 0, 100, 200,
-//                300, 400, the same on every row; the ending table x1.25 (the mating stage does
-//                not read mobility, its table repeats the ending's)
+//     61..124  ROOK_SQUARE_TABLE: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    125..188  KNIGHT_SQUARE_TABLE: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    189..252  CONTROL_TABLE: tuned: Texel fit of one scale per block and stage (--coarse, steps of
+//                a tenth of a block, best held-out error at pass 13) on 63,824 quiet positions:
+//                44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess in docs/
+//                and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at depth 10
+//                (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play at 5000
+//                nodes a move with their results; held-out error 0.064476 to 0.063666, 2026-12-09
+//    253..316  KING_SIDE_SHELTER: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    317..380  QUEEN_SIDE_SHELTER: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    381..460  KNIGHT_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse, steps
+//                of a tenth of a block, best held-out error at pass 13) on 63,824 quiet positions:
+//                44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess in docs/
+//                and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at depth 10
+//                (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play at 5000
+//                nodes a move with their results; held-out error 0.064476 to 0.063666, 2026-12-09
+//    461..540  BISHOP_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse, steps
+//                of a tenth of a block, best held-out error at pass 13) on 63,824 quiet positions:
+//                44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess in docs/
+//                and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at depth 10
+//                (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play at 5000
+//                nodes a move with their results; held-out error 0.064476 to 0.063666, 2026-12-09
+//    541..620  ROOK_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse, steps of
+//                a tenth of a block, best held-out error at pass 13) on 63,824 quiet positions:
+//                44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess in docs/
+//                and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at depth 10
+//                (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play at 5000
+//                nodes a move with their results; held-out error 0.064476 to 0.063666, 2026-12-09
+//    621..700  QUEEN_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse, steps
+//                of a tenth of a block, best held-out error at pass 13) on 63,824 quiet positions:
+//                44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess in docs/
+//                and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at depth 10
+//                (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play at 5000
+//                nodes a move with their results; held-out error 0.064476 to 0.063666, 2026-12-09
 //    701..780  KING_MOBILITY: derived: by count 0..9 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, the same on
 //                every row; the ending table x1.25 (the mating stage does not read mobility, its
 //                table repeats the ending's)
-//    781..860  KNIGHT_SAFE_MOBILITY: derived: by count 0..9 -2000, -1200, -600, -200, 150, 400,
-//                600, 750, 850, 900, the same on every row; the ending table x1.25 (the mating
-//                stage does not read mobility, its table repeats the ending's)
-//    861..940  BISHOP_SAFE_MOBILITY: derived: by count 0..9 -2000, -1400, -800, -400, -50, 250,
-//                450, 650, 800, 900, the same on every row; the ending table x1.25 (the mating
-//                stage does not read mobility, its table repeats the ending's)
-//    941..1020 ROOK_SAFE_MOBILITY: derived: by count 0..9 -1500, -1000, -600, -300, -50, 150, 300,
-//                450, 600, 700, the same on every row; the ending table x1.25 (the mating stage
-//                does not read mobility, its table repeats the ending's)
-//   1021..1100 QUEEN_SAFE_MOBILITY: derived: by count 0..9 -1200, -900, -600, -350, -150, 0, 150,
-//                300, 400, 500, the same on every row; the ending table x1.25 (the mating stage
-//                does not read mobility, its table repeats the ending's)
-//   1101..1174 KING_SAFE_MOBILITY (rows 0..6 and row 7 counts 0..3): derived: 0 in the opening and
-//                middle game; in the ending and mating tables by count 0..9 -1500, -800, -300, 0,
-//                200, 300, 400, 450, 500, 500 (a king with few safe squares walks into mating
-//                nets); row 7 holds 0 throughout because its last six places are the material
-//                block's codes -6..-1
+//    781..860  KNIGHT_SAFE_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    861..940  BISHOP_SAFE_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//    941..1020 ROOK_SAFE_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//   1021..1100 QUEEN_SAFE_MOBILITY: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
+//   1101..1174 KING_SAFE_MOBILITY (rows 0..6 and row 7 counts 0..3): tuned: Texel fit of one scale
+//                per block and stage (--coarse, steps of a tenth of a block, best held-out error at
+//                pass 13) on 63,824 quiet positions: 44,674 plain ones (the matches against
+//                Fairy-Max, Phalanx and gnuchess in docs/ and self-play at 5000 nodes a move), each
+//                judged by Stockfish 15.1 at depth 10 (tools/label-positions.py), and 19,150
+//                tri-dimensional ones of self-play at 5000 nodes a move with their results;
+//                held-out error 0.064476 to 0.063666, 2026-12-09
 //   1175..1187 MATERIAL (codes -6..6): given per stage; 0 for codes <= 0 (the opening values are
 //                the ones read in every stage)
 //   1188..1189 TACTICS_WIN, TACTICS_THREAT: given, all stages
@@ -90,13 +142,23 @@
 //   1237..1238 OPEN_COLUMN, OPEN_COLUMN_QUEEN: given; ending and mating halved
 //   1239..1255 TRADE_DOWN (0..16 pieces): given, all stages
 //   1256..1270 unused: not read
-//   1271..1286 ATTACK_COUNT (0..15 attacks): derived: rising 300, 250, 200, 150, then 100 per
-//                further attack on an enemy piece; all stages
+//   1271..1286 ATTACK_COUNT (0..15 attacks): tuned: Texel fit of one scale per block and stage
+//                (--coarse, steps of a tenth of a block, best held-out error at pass 13) on 63,824
+//                quiet positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and
+//                gnuchess in docs/ and self-play at 5000 nodes a move), each judged by Stockfish
+//                15.1 at depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of
+//                self-play at 5000 nodes a move with their results; held-out error 0.064476 to
+//                0.063666, 2026-12-09
 //   1287..1303 PAWN_COUNT (0..16 pawns): given, all stages
 //   1304..1318 unused: not read
 //   1319..1320 PAWN_UNDEFENDED, PAWN_BESIDE: given, all stages
-//   1321..1341 PASSED_CONTROL_AHEAD: derived: 200 x the pawn's row for each square ahead it
-//                controls; passed-pawn terms x1.5 in the ending
+//   1321..1341 PASSED_CONTROL_AHEAD: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
 //   1342..1345 PAWN_UNSTOPPABLE, PAWN_DOUBLED, PAWN_BACKWARD, (unused): given, all stages; 1345 is
 //                not read
 //   1346..1349 PASSED_BLOCKED, PASSED_OWN_KING, PASSED_ENEMY_ROOK_BEHIND, PASSED_OWN_ROOK_BEHIND:
@@ -108,10 +170,13 @@
 //   1360..1366 PASSED_NEIGHBOUR_ROW (row 6 .. row 0; 1366 also open row 7): given for rows 1..6;
 //                1366 (row 0, and PAWN_OPEN_ROW of row 7) repeats row 1; ending x1.5
 //   1367..1373 PAWN_OPEN_ROW (row 6 .. row 1), PASSED_ENEMY_KING: given; ending x1.5
-//   1374..1437 PAWN_SQUARE_TABLE: derived: by row 0, 0, 100, 250, 450, 800, 1200, 0 plus by column
-//                0, 0, 150, 300, 300, 150, 0, 0 on rows 2..4 and -100 for the d and e pawns on row
-//                1; the ending table takes the row part x1.5, the column part x0.5 and no row-1
-//                penalty
+//   1374..1437 PAWN_SQUARE_TABLE: tuned: Texel fit of one scale per block and stage (--coarse,
+//                steps of a tenth of a block, best held-out error at pass 13) on 63,824 quiet
+//                positions: 44,674 plain ones (the matches against Fairy-Max, Phalanx and gnuchess
+//                in docs/ and self-play at 5000 nodes a move), each judged by Stockfish 15.1 at
+//                depth 10 (tools/label-positions.py), and 19,150 tri-dimensional ones of self-play
+//                at 5000 nodes a move with their results; held-out error 0.064476 to 0.063666,
+//                2026-12-09
 //   1438..1449 KING_SHIELD: given; read in the opening and middle game, the other tables repeat it
 //   1450..1451 PAWN_ISOLATED, PAWN_BACKWARD_OPEN: given, all stages
 //   1452..1460 PAWN_BACKWARD_ATTACKED (0..8 attackers): given for 1..5 attackers; 6..8 repeat 5 (0
@@ -164,94 +229,94 @@ const int shipped[NUM_COEFFICIENTS] = {
     /*   53 KING_CENTRE */
      -1260,   -670,    768,    958,    887,    782,   -600,  -1601,
     /*   61 ROOK_SQUARE_TABLE */
-         0,      0,      0,      0,    100,    300,   1500,    500,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-         0,      0,      0,      0,    100,    300,   1500,    500,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
     /*  125 KNIGHT_SQUARE_TABLE */
-     -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
-     -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
-     -1000,   -500,      0,    500,    700,    200,   -500,  -1000,
-      -500,      0,    500,   1000,   1200,    700,      0,   -500,
-      -500,      0,    500,   1000,   1200,    700,      0,   -500,
-     -1000,   -500,      0,    500,    700,    200,   -500,  -1000,
-     -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
-     -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
+     -3400,  -2550,  -1700,   -850,   -510,  -1360,  -2550,  -3400,
+     -2550,  -1700,   -850,      0,    340,   -510,  -1700,  -2550,
+     -1700,   -850,      0,    850,   1190,    340,   -850,  -1700,
+      -850,      0,    850,   1700,   2040,   1190,      0,   -850,
+      -850,      0,    850,   1700,   2040,   1190,      0,   -850,
+     -1700,   -850,      0,    850,   1190,    340,   -850,  -1700,
+     -2550,  -1700,   -850,      0,    340,   -510,  -1700,  -2550,
+     -3400,  -2550,  -1700,   -850,   -510,  -1360,  -2550,  -3400,
     /*  189 CONTROL_TABLE */
-        20,     60,    100,    140,    200,    160,    120,     80,
-        60,    100,    140,    180,    240,    200,    160,    120,
-       100,    140,    180,    220,    280,    240,    200,    160,
-       140,    180,    220,    260,    320,    280,    240,    200,
-       140,    180,    220,    260,    320,    280,    240,    200,
-       100,    140,    180,    220,    280,    240,    200,    160,
-        60,    100,    140,    180,    240,    200,    160,    120,
-        20,     60,    100,    140,    200,    160,    120,     80,
+        10,     30,     50,     70,    100,     80,     60,     40,
+        30,     50,     70,     90,    120,    100,     80,     60,
+        50,     70,     90,    110,    140,    120,    100,     80,
+        70,     90,    110,    130,    160,    140,    120,    100,
+        70,     90,    110,    130,    160,    140,    120,    100,
+        50,     70,     90,    110,    140,    120,    100,     80,
+        30,     50,     70,     90,    120,    100,     80,     60,
+        10,     30,     50,     70,    100,     80,     60,     40,
     /*  253 KING_SIDE_SHELTER */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
+       460,    460,    294,    115,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
     /*  317 QUEEN_SIDE_SHELTER */
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       460,    460,    294,    115,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  381 KNIGHT_MOBILITY */
-     -1500,  -1000,   -600,   -300,      0,    200,    400,    550,
-       650,    700,  -1500,  -1000,   -600,   -300,      0,    200,
-       400,    550,    650,    700,  -1500,  -1000,   -600,   -300,
-         0,    200,    400,    550,    650,    700,  -1500,  -1000,
-      -600,   -300,      0,    200,    400,    550,    650,    700,
-     -1500,  -1000,   -600,   -300,      0,    200,    400,    550,
-       650,    700,  -1500,  -1000,   -600,   -300,      0,    200,
-       400,    550,    650,    700,  -1500,  -1000,   -600,   -300,
-         0,    200,    400,    550,    650,    700,  -1500,  -1000,
-      -600,   -300,      0,    200,    400,    550,    650,    700,
+       450,    300,    180,     90,      0,    -60,   -120,   -165,
+      -195,   -210,    450,    300,    180,     90,      0,    -60,
+      -120,   -165,   -195,   -210,    450,    300,    180,     90,
+         0,    -60,   -120,   -165,   -195,   -210,    450,    300,
+       180,     90,      0,    -60,   -120,   -165,   -195,   -210,
+       450,    300,    180,     90,      0,    -60,   -120,   -165,
+      -195,   -210,    450,    300,    180,     90,      0,    -60,
+      -120,   -165,   -195,   -210,    450,    300,    180,     90,
+         0,    -60,   -120,   -165,   -195,   -210,    450,    300,
+       180,     90,      0,    -60,   -120,   -165,   -195,   -210,
     /*  461 BISHOP_MOBILITY */
-     -1500,  -1100,   -700,   -400,   -150,     50,    200,    350,
-       450,    550,  -1500,  -1100,   -700,   -400,   -150,     50,
-       200,    350,    450,    550,  -1500,  -1100,   -700,   -400,
-      -150,     50,    200,    350,    450,    550,  -1500,  -1100,
-      -700,   -400,   -150,     50,    200,    350,    450,    550,
-     -1500,  -1100,   -700,   -400,   -150,     50,    200,    350,
-       450,    550,  -1500,  -1100,   -700,   -400,   -150,     50,
-       200,    350,    450,    550,  -1500,  -1100,   -700,   -400,
-      -150,     50,    200,    350,    450,    550,  -1500,  -1100,
-      -700,   -400,   -150,     50,    200,    350,    450,    550,
+     -2400,  -1760,  -1120,   -640,   -240,     80,    320,    560,
+       720,    880,  -2400,  -1760,  -1120,   -640,   -240,     80,
+       320,    560,    720,    880,  -2400,  -1760,  -1120,   -640,
+      -240,     80,    320,    560,    720,    880,  -2400,  -1760,
+     -1120,   -640,   -240,     80,    320,    560,    720,    880,
+     -2400,  -1760,  -1120,   -640,   -240,     80,    320,    560,
+       720,    880,  -2400,  -1760,  -1120,   -640,   -240,     80,
+       320,    560,    720,    880,  -2400,  -1760,  -1120,   -640,
+      -240,     80,    320,    560,    720,    880,  -2400,  -1760,
+     -1120,   -640,   -240,     80,    320,    560,    720,    880,
     /*  541 ROOK_MOBILITY */
-     -1000,   -700,   -450,   -250,   -100,      0,    100,    200,
-       300,    400,  -1000,   -700,   -450,   -250,   -100,      0,
-       100,    200,    300,    400,  -1000,   -700,   -450,   -250,
-      -100,      0,    100,    200,    300,    400,  -1000,   -700,
-      -450,   -250,   -100,      0,    100,    200,    300,    400,
-     -1000,   -700,   -450,   -250,   -100,      0,    100,    200,
-       300,    400,  -1000,   -700,   -450,   -250,   -100,      0,
-       100,    200,    300,    400,  -1000,   -700,   -450,   -250,
-      -100,      0,    100,    200,    300,    400,  -1000,   -700,
-      -450,   -250,   -100,      0,    100,    200,    300,    400,
+     -2300,  -1610,  -1035,   -575,   -230,      0,    230,    460,
+       690,    920,  -2300,  -1610,  -1035,   -575,   -230,      0,
+       230,    460,    690,    920,  -2300,  -1610,  -1035,   -575,
+      -230,      0,    230,    460,    690,    920,  -2300,  -1610,
+     -1035,   -575,   -230,      0,    230,    460,    690,    920,
+     -2300,  -1610,  -1035,   -575,   -230,      0,    230,    460,
+       690,    920,  -2300,  -1610,  -1035,   -575,   -230,      0,
+       230,    460,    690,    920,  -2300,  -1610,  -1035,   -575,
+      -230,      0,    230,    460,    690,    920,  -2300,  -1610,
+     -1035,   -575,   -230,      0,    230,    460,    690,    920,
     /*  621 QUEEN_MOBILITY */
-      -800,   -600,   -400,   -250,   -100,      0,    100,    200,
-       300,    400,   -800,   -600,   -400,   -250,   -100,      0,
-       100,    200,    300,    400,   -800,   -600,   -400,   -250,
-      -100,      0,    100,    200,    300,    400,   -800,   -600,
-      -400,   -250,   -100,      0,    100,    200,    300,    400,
-      -800,   -600,   -400,   -250,   -100,      0,    100,    200,
-       300,    400,   -800,   -600,   -400,   -250,   -100,      0,
-       100,    200,    300,    400,   -800,   -600,   -400,   -250,
-      -100,      0,    100,    200,    300,    400,   -800,   -600,
-      -400,   -250,   -100,      0,    100,    200,    300,    400,
+       240,    180,    120,     75,     30,      0,    -30,    -60,
+       -90,   -120,    240,    180,    120,     75,     30,      0,
+       -30,    -60,    -90,   -120,    240,    180,    120,     75,
+        30,      0,    -30,    -60,    -90,   -120,    240,    180,
+       120,     75,     30,      0,    -30,    -60,    -90,   -120,
+       240,    180,    120,     75,     30,      0,    -30,    -60,
+       -90,   -120,    240,    180,    120,     75,     30,      0,
+       -30,    -60,    -90,   -120,    240,    180,    120,     75,
+        30,      0,    -30,    -60,    -90,   -120,    240,    180,
+       120,     75,     30,      0,    -30,    -60,    -90,   -120,
     /*  701 KING_MOBILITY */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
@@ -264,49 +329,49 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  781 KNIGHT_SAFE_MOBILITY */
-     -2000,  -1200,   -600,   -200,    150,    400,    600,    750,
-       850,    900,  -2000,  -1200,   -600,   -200,    150,    400,
-       600,    750,    850,    900,  -2000,  -1200,   -600,   -200,
-       150,    400,    600,    750,    850,    900,  -2000,  -1200,
-      -600,   -200,    150,    400,    600,    750,    850,    900,
-     -2000,  -1200,   -600,   -200,    150,    400,    600,    750,
-       850,    900,  -2000,  -1200,   -600,   -200,    150,    400,
-       600,    750,    850,    900,  -2000,  -1200,   -600,   -200,
-       150,    400,    600,    750,    850,    900,  -2000,  -1200,
-      -600,   -200,    150,    400,    600,    750,    850,    900,
+       600,    360,    180,     60,    -45,   -120,   -180,   -225,
+      -255,   -270,    600,    360,    180,     60,    -45,   -120,
+      -180,   -225,   -255,   -270,    600,    360,    180,     60,
+       -45,   -120,   -180,   -225,   -255,   -270,    600,    360,
+       180,     60,    -45,   -120,   -180,   -225,   -255,   -270,
+       600,    360,    180,     60,    -45,   -120,   -180,   -225,
+      -255,   -270,    600,    360,    180,     60,    -45,   -120,
+      -180,   -225,   -255,   -270,    600,    360,    180,     60,
+       -45,   -120,   -180,   -225,   -255,   -270,    600,    360,
+       180,     60,    -45,   -120,   -180,   -225,   -255,   -270,
     /*  861 BISHOP_SAFE_MOBILITY */
-     -2000,  -1400,   -800,   -400,    -50,    250,    450,    650,
-       800,    900,  -2000,  -1400,   -800,   -400,    -50,    250,
-       450,    650,    800,    900,  -2000,  -1400,   -800,   -400,
-       -50,    250,    450,    650,    800,    900,  -2000,  -1400,
-      -800,   -400,    -50,    250,    450,    650,    800,    900,
-     -2000,  -1400,   -800,   -400,    -50,    250,    450,    650,
-       800,    900,  -2000,  -1400,   -800,   -400,    -50,    250,
-       450,    650,    800,    900,  -2000,  -1400,   -800,   -400,
-       -50,    250,    450,    650,    800,    900,  -2000,  -1400,
-      -800,   -400,    -50,    250,    450,    650,    800,    900,
+     -3200,  -2240,  -1280,   -640,    -80,    400,    720,   1040,
+      1280,   1440,  -3200,  -2240,  -1280,   -640,    -80,    400,
+       720,   1040,   1280,   1440,  -3200,  -2240,  -1280,   -640,
+       -80,    400,    720,   1040,   1280,   1440,  -3200,  -2240,
+     -1280,   -640,    -80,    400,    720,   1040,   1280,   1440,
+     -3200,  -2240,  -1280,   -640,    -80,    400,    720,   1040,
+      1280,   1440,  -3200,  -2240,  -1280,   -640,    -80,    400,
+       720,   1040,   1280,   1440,  -3200,  -2240,  -1280,   -640,
+       -80,    400,    720,   1040,   1280,   1440,  -3200,  -2240,
+     -1280,   -640,    -80,    400,    720,   1040,   1280,   1440,
     /*  941 ROOK_SAFE_MOBILITY */
-     -1500,  -1000,   -600,   -300,    -50,    150,    300,    450,
-       600,    700,  -1500,  -1000,   -600,   -300,    -50,    150,
-       300,    450,    600,    700,  -1500,  -1000,   -600,   -300,
-       -50,    150,    300,    450,    600,    700,  -1500,  -1000,
-      -600,   -300,    -50,    150,    300,    450,    600,    700,
-     -1500,  -1000,   -600,   -300,    -50,    150,    300,    450,
-       600,    700,  -1500,  -1000,   -600,   -300,    -50,    150,
-       300,    450,    600,    700,  -1500,  -1000,   -600,   -300,
-       -50,    150,    300,    450,    600,    700,  -1500,  -1000,
-      -600,   -300,    -50,    150,    300,    450,    600,    700,
+     -1200,   -800,   -480,   -240,    -40,    120,    240,    360,
+       480,    560,  -1200,   -800,   -480,   -240,    -40,    120,
+       240,    360,    480,    560,  -1200,   -800,   -480,   -240,
+       -40,    120,    240,    360,    480,    560,  -1200,   -800,
+      -480,   -240,    -40,    120,    240,    360,    480,    560,
+     -1200,   -800,   -480,   -240,    -40,    120,    240,    360,
+       480,    560,  -1200,   -800,   -480,   -240,    -40,    120,
+       240,    360,    480,    560,  -1200,   -800,   -480,   -240,
+       -40,    120,    240,    360,    480,    560,  -1200,   -800,
+      -480,   -240,    -40,    120,    240,    360,    480,    560,
     /* 1021 QUEEN_SAFE_MOBILITY */
-     -1200,   -900,   -600,   -350,   -150,      0,    150,    300,
-       400,    500,  -1200,   -900,   -600,   -350,   -150,      0,
-       150,    300,    400,    500,  -1200,   -900,   -600,   -350,
-      -150,      0,    150,    300,    400,    500,  -1200,   -900,
-      -600,   -350,   -150,      0,    150,    300,    400,    500,
-     -1200,   -900,   -600,   -350,   -150,      0,    150,    300,
-       400,    500,  -1200,   -900,   -600,   -350,   -150,      0,
-       150,    300,    400,    500,  -1200,   -900,   -600,   -350,
-      -150,      0,    150,    300,    400,    500,  -1200,   -900,
-      -600,   -350,   -150,      0,    150,    300,    400,    500,
+      -240,   -180,   -120,    -70,    -30,      0,     30,     60,
+        80,    100,   -240,   -180,   -120,    -70,    -30,      0,
+        30,     60,     80,    100,   -240,   -180,   -120,    -70,
+       -30,      0,     30,     60,     80,    100,   -240,   -180,
+      -120,    -70,    -30,      0,     30,     60,     80,    100,
+      -240,   -180,   -120,    -70,    -30,      0,     30,     60,
+        80,    100,   -240,   -180,   -120,    -70,    -30,      0,
+        30,     60,     80,    100,   -240,   -180,   -120,    -70,
+       -30,      0,     30,     60,     80,    100,   -240,   -180,
+      -120,    -70,    -30,      0,     30,     60,     80,    100,
     /* 1101 KING_SAFE_MOBILITY (rows 0..6 and row 7 counts 0..3) */
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
@@ -341,8 +406,8 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,
     /* 1271 ATTACK_COUNT (0..15 attacks) */
-         0,    300,    550,    750,    900,   1000,   1100,   1200,
-      1300,   1400,   1500,   1600,   1700,   1800,   1900,   2000,
+         0,    -90,   -165,   -225,   -270,   -300,   -330,   -360,
+      -390,   -420,   -450,   -480,   -510,   -540,   -570,   -600,
     /* 1287 PAWN_COUNT (0..16 pawns) */
       1900,    200,    200,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,
@@ -352,9 +417,9 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1319 PAWN_UNDEFENDED, PAWN_BESIDE */
        215,   -266,
     /* 1321 PASSED_CONTROL_AHEAD */
-       200,    200,    200,    200,    200,    200,    400,    400,    400,    400,
-       400,    600,    600,    600,    600,    800,    800,    800,   1000,   1000,
-      1200,
+       -60,    -60,    -60,    -60,    -60,    -60,   -120,   -120,   -120,   -120,
+      -120,   -180,   -180,   -180,   -180,   -240,   -240,   -240,   -300,   -300,
+      -360,
     /* 1342 PAWN_UNSTOPPABLE, PAWN_DOUBLED, PAWN_BACKWARD, (unused) */
      30000,   1512,    895,      0,
     /* 1346 PASSED_BLOCKED, PASSED_OWN_KING, PASSED_ENEMY_ROOK_BEHIND, PASSED_OWN_ROOK_BEHIND */
@@ -368,14 +433,14 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1367 PAWN_OPEN_ROW (row 6 .. row 1), PASSED_ENEMY_KING */
       3900,   2496,   1386,   1356,    888,     20,   1110,
     /* 1374 PAWN_SQUARE_TABLE */
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    250,    400,    600,    800,   1200,      0,
-         0,   -100,    400,    550,    750,    800,   1200,      0,
-         0,   -100,    400,    550,    750,    800,   1200,      0,
-         0,      0,    250,    400,    600,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
+         0,      0,    230,    575,   1035,   1840,   2760,      0,
+         0,      0,    230,    575,   1035,   1840,   2760,      0,
+         0,      0,    575,    920,   1380,   1840,   2760,      0,
+         0,   -230,    920,   1265,   1725,   1840,   2760,      0,
+         0,   -230,    920,   1265,   1725,   1840,   2760,      0,
+         0,      0,    575,    920,   1380,   1840,   2760,      0,
+         0,      0,    230,    575,   1035,   1840,   2760,      0,
+         0,      0,    230,    575,   1035,   1840,   2760,      0,
     /* 1438 KING_SHIELD */
       1199,   1225,   1187,   1515,   1474,   1457,   1442,   1416,   1382,   1471,
       1503,   1504,
@@ -421,14 +486,14 @@ const int shipped[NUM_COEFFICIENTS] = {
     /*   53 KING_CENTRE */
      -1260,   -670,    768,    958,    887,    782,   -600,  -1601,
     /*   61 ROOK_SQUARE_TABLE */
-         0,      0,      0,      0,    100,    300,   1500,    500,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-         0,      0,      0,      0,    100,    300,   1500,    500,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
     /*  125 KNIGHT_SQUARE_TABLE */
      -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
      -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
@@ -439,76 +504,76 @@ const int shipped[NUM_COEFFICIENTS] = {
      -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
      -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
     /*  189 CONTROL_TABLE */
-        20,     60,    100,    140,    200,    160,    120,     80,
-        60,    100,    140,    180,    240,    200,    160,    120,
-       100,    140,    180,    220,    280,    240,    200,    160,
-       140,    180,    220,    260,    320,    280,    240,    200,
-       140,    180,    220,    260,    320,    280,    240,    200,
-       100,    140,    180,    220,    280,    240,    200,    160,
-        60,    100,    140,    180,    240,    200,    160,    120,
-        20,     60,    100,    140,    200,    160,    120,     80,
+        46,    138,    230,    322,    460,    368,    276,    184,
+       138,    230,    322,    414,    552,    460,    368,    276,
+       230,    322,    414,    506,    644,    552,    460,    368,
+       322,    414,    506,    598,    736,    644,    552,    460,
+       322,    414,    506,    598,    736,    644,    552,    460,
+       230,    322,    414,    506,    644,    552,    460,    368,
+       138,    230,    322,    414,    552,    460,    368,    276,
+        46,    138,    230,    322,    460,    368,    276,    184,
     /*  253 KING_SIDE_SHELTER */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
+       460,    460,    294,    115,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
     /*  317 QUEEN_SIDE_SHELTER */
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       400,    400,    250,    100,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       920,    920,    575,    230,      0,      0,      0,      0,
+       460,    460,    294,    115,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  381 KNIGHT_MOBILITY */
-     -1500,  -1000,   -600,   -300,      0,    200,    400,    550,
-       650,    700,  -1500,  -1000,   -600,   -300,      0,    200,
-       400,    550,    650,    700,  -1500,  -1000,   -600,   -300,
-         0,    200,    400,    550,    650,    700,  -1500,  -1000,
-      -600,   -300,      0,    200,    400,    550,    650,    700,
-     -1500,  -1000,   -600,   -300,      0,    200,    400,    550,
-       650,    700,  -1500,  -1000,   -600,   -300,      0,    200,
-       400,    550,    650,    700,  -1500,  -1000,   -600,   -300,
-         0,    200,    400,    550,    650,    700,  -1500,  -1000,
-      -600,   -300,      0,    200,    400,    550,    650,    700,
+       450,    300,    180,     90,      0,    -60,   -120,   -165,
+      -195,   -210,    450,    300,    180,     90,      0,    -60,
+      -120,   -165,   -195,   -210,    450,    300,    180,     90,
+         0,    -60,   -120,   -165,   -195,   -210,    450,    300,
+       180,     90,      0,    -60,   -120,   -165,   -195,   -210,
+       450,    300,    180,     90,      0,    -60,   -120,   -165,
+      -195,   -210,    450,    300,    180,     90,      0,    -60,
+      -120,   -165,   -195,   -210,    450,    300,    180,     90,
+         0,    -60,   -120,   -165,   -195,   -210,    450,    300,
+       180,     90,      0,    -60,   -120,   -165,   -195,   -210,
     /*  461 BISHOP_MOBILITY */
-     -1500,  -1100,   -700,   -400,   -150,     50,    200,    350,
-       450,    550,  -1500,  -1100,   -700,   -400,   -150,     50,
-       200,    350,    450,    550,  -1500,  -1100,   -700,   -400,
-      -150,     50,    200,    350,    450,    550,  -1500,  -1100,
-      -700,   -400,   -150,     50,    200,    350,    450,    550,
-     -1500,  -1100,   -700,   -400,   -150,     50,    200,    350,
-       450,    550,  -1500,  -1100,   -700,   -400,   -150,     50,
-       200,    350,    450,    550,  -1500,  -1100,   -700,   -400,
-      -150,     50,    200,    350,    450,    550,  -1500,  -1100,
-      -700,   -400,   -150,     50,    200,    350,    450,    550,
+       450,    330,    210,    120,     45,    -15,    -60,   -105,
+      -135,   -165,    450,    330,    210,    120,     45,    -15,
+       -60,   -105,   -135,   -165,    450,    330,    210,    120,
+        45,    -15,    -60,   -105,   -135,   -165,    450,    330,
+       210,    120,     45,    -15,    -60,   -105,   -135,   -165,
+       450,    330,    210,    120,     45,    -15,    -60,   -105,
+      -135,   -165,    450,    330,    210,    120,     45,    -15,
+       -60,   -105,   -135,   -165,    450,    330,    210,    120,
+        45,    -15,    -60,   -105,   -135,   -165,    450,    330,
+       210,    120,     45,    -15,    -60,   -105,   -135,   -165,
     /*  541 ROOK_MOBILITY */
-     -1000,   -700,   -450,   -250,   -100,      0,    100,    200,
-       300,    400,  -1000,   -700,   -450,   -250,   -100,      0,
-       100,    200,    300,    400,  -1000,   -700,   -450,   -250,
-      -100,      0,    100,    200,    300,    400,  -1000,   -700,
-      -450,   -250,   -100,      0,    100,    200,    300,    400,
-     -1000,   -700,   -450,   -250,   -100,      0,    100,    200,
-       300,    400,  -1000,   -700,   -450,   -250,   -100,      0,
-       100,    200,    300,    400,  -1000,   -700,   -450,   -250,
-      -100,      0,    100,    200,    300,    400,  -1000,   -700,
-      -450,   -250,   -100,      0,    100,    200,    300,    400,
+     -2300,  -1610,  -1035,   -575,   -230,      0,    230,    460,
+       690,    920,  -2300,  -1610,  -1035,   -575,   -230,      0,
+       230,    460,    690,    920,  -2300,  -1610,  -1035,   -575,
+      -230,      0,    230,    460,    690,    920,  -2300,  -1610,
+     -1035,   -575,   -230,      0,    230,    460,    690,    920,
+     -2300,  -1610,  -1035,   -575,   -230,      0,    230,    460,
+       690,    920,  -2300,  -1610,  -1035,   -575,   -230,      0,
+       230,    460,    690,    920,  -2300,  -1610,  -1035,   -575,
+      -230,      0,    230,    460,    690,    920,  -2300,  -1610,
+     -1035,   -575,   -230,      0,    230,    460,    690,    920,
     /*  621 QUEEN_MOBILITY */
-      -800,   -600,   -400,   -250,   -100,      0,    100,    200,
-       300,    400,   -800,   -600,   -400,   -250,   -100,      0,
-       100,    200,    300,    400,   -800,   -600,   -400,   -250,
-      -100,      0,    100,    200,    300,    400,   -800,   -600,
-      -400,   -250,   -100,      0,    100,    200,    300,    400,
-      -800,   -600,   -400,   -250,   -100,      0,    100,    200,
-       300,    400,   -800,   -600,   -400,   -250,   -100,      0,
-       100,    200,    300,    400,   -800,   -600,   -400,   -250,
-      -100,      0,    100,    200,    300,    400,   -800,   -600,
-      -400,   -250,   -100,      0,    100,    200,    300,    400,
+       -80,    -60,    -40,    -25,    -10,      0,     10,     20,
+        30,     40,    -80,    -60,    -40,    -25,    -10,      0,
+        10,     20,     30,     40,    -80,    -60,    -40,    -25,
+       -10,      0,     10,     20,     30,     40,    -80,    -60,
+       -40,    -25,    -10,      0,     10,     20,     30,     40,
+       -80,    -60,    -40,    -25,    -10,      0,     10,     20,
+        30,     40,    -80,    -60,    -40,    -25,    -10,      0,
+        10,     20,     30,     40,    -80,    -60,    -40,    -25,
+       -10,      0,     10,     20,     30,     40,    -80,    -60,
+       -40,    -25,    -10,      0,     10,     20,     30,     40,
     /*  701 KING_MOBILITY */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
@@ -521,49 +586,49 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  781 KNIGHT_SAFE_MOBILITY */
-     -2000,  -1200,   -600,   -200,    150,    400,    600,    750,
-       850,    900,  -2000,  -1200,   -600,   -200,    150,    400,
-       600,    750,    850,    900,  -2000,  -1200,   -600,   -200,
-       150,    400,    600,    750,    850,    900,  -2000,  -1200,
-      -600,   -200,    150,    400,    600,    750,    850,    900,
-     -2000,  -1200,   -600,   -200,    150,    400,    600,    750,
-       850,    900,  -2000,  -1200,   -600,   -200,    150,    400,
-       600,    750,    850,    900,  -2000,  -1200,   -600,   -200,
-       150,    400,    600,    750,    850,    900,  -2000,  -1200,
-      -600,   -200,    150,    400,    600,    750,    850,    900,
+       600,    360,    180,     60,    -45,   -120,   -180,   -225,
+      -255,   -270,    600,    360,    180,     60,    -45,   -120,
+      -180,   -225,   -255,   -270,    600,    360,    180,     60,
+       -45,   -120,   -180,   -225,   -255,   -270,    600,    360,
+       180,     60,    -45,   -120,   -180,   -225,   -255,   -270,
+       600,    360,    180,     60,    -45,   -120,   -180,   -225,
+      -255,   -270,    600,    360,    180,     60,    -45,   -120,
+      -180,   -225,   -255,   -270,    600,    360,    180,     60,
+       -45,   -120,   -180,   -225,   -255,   -270,    600,    360,
+       180,     60,    -45,   -120,   -180,   -225,   -255,   -270,
     /*  861 BISHOP_SAFE_MOBILITY */
-     -2000,  -1400,   -800,   -400,    -50,    250,    450,    650,
-       800,    900,  -2000,  -1400,   -800,   -400,    -50,    250,
-       450,    650,    800,    900,  -2000,  -1400,   -800,   -400,
-       -50,    250,    450,    650,    800,    900,  -2000,  -1400,
-      -800,   -400,    -50,    250,    450,    650,    800,    900,
-     -2000,  -1400,   -800,   -400,    -50,    250,    450,    650,
-       800,    900,  -2000,  -1400,   -800,   -400,    -50,    250,
-       450,    650,    800,    900,  -2000,  -1400,   -800,   -400,
-       -50,    250,    450,    650,    800,    900,  -2000,  -1400,
-      -800,   -400,    -50,    250,    450,    650,    800,    900,
+      -800,   -560,   -320,   -160,    -20,    100,    180,    260,
+       320,    360,   -800,   -560,   -320,   -160,    -20,    100,
+       180,    260,    320,    360,   -800,   -560,   -320,   -160,
+       -20,    100,    180,    260,    320,    360,   -800,   -560,
+      -320,   -160,    -20,    100,    180,    260,    320,    360,
+      -800,   -560,   -320,   -160,    -20,    100,    180,    260,
+       320,    360,   -800,   -560,   -320,   -160,    -20,    100,
+       180,    260,    320,    360,   -800,   -560,   -320,   -160,
+       -20,    100,    180,    260,    320,    360,   -800,   -560,
+      -320,   -160,    -20,    100,    180,    260,    320,    360,
     /*  941 ROOK_SAFE_MOBILITY */
-     -1500,  -1000,   -600,   -300,    -50,    150,    300,    450,
-       600,    700,  -1500,  -1000,   -600,   -300,    -50,    150,
-       300,    450,    600,    700,  -1500,  -1000,   -600,   -300,
-       -50,    150,    300,    450,    600,    700,  -1500,  -1000,
-      -600,   -300,    -50,    150,    300,    450,    600,    700,
-     -1500,  -1000,   -600,   -300,    -50,    150,    300,    450,
-       600,    700,  -1500,  -1000,   -600,   -300,    -50,    150,
-       300,    450,    600,    700,  -1500,  -1000,   -600,   -300,
-       -50,    150,    300,    450,    600,    700,  -1500,  -1000,
-      -600,   -300,    -50,    150,    300,    450,    600,    700,
+      -900,   -600,   -360,   -180,    -30,     90,    180,    270,
+       360,    420,   -900,   -600,   -360,   -180,    -30,     90,
+       180,    270,    360,    420,   -900,   -600,   -360,   -180,
+       -30,     90,    180,    270,    360,    420,   -900,   -600,
+      -360,   -180,    -30,     90,    180,    270,    360,    420,
+      -900,   -600,   -360,   -180,    -30,     90,    180,    270,
+       360,    420,   -900,   -600,   -360,   -180,    -30,     90,
+       180,    270,    360,    420,   -900,   -600,   -360,   -180,
+       -30,     90,    180,    270,    360,    420,   -900,   -600,
+      -360,   -180,    -30,     90,    180,    270,    360,    420,
     /* 1021 QUEEN_SAFE_MOBILITY */
-     -1200,   -900,   -600,   -350,   -150,      0,    150,    300,
-       400,    500,  -1200,   -900,   -600,   -350,   -150,      0,
-       150,    300,    400,    500,  -1200,   -900,   -600,   -350,
-      -150,      0,    150,    300,    400,    500,  -1200,   -900,
-      -600,   -350,   -150,      0,    150,    300,    400,    500,
-     -1200,   -900,   -600,   -350,   -150,      0,    150,    300,
-       400,    500,  -1200,   -900,   -600,   -350,   -150,      0,
-       150,    300,    400,    500,  -1200,   -900,   -600,   -350,
-      -150,      0,    150,    300,    400,    500,  -1200,   -900,
-      -600,   -350,   -150,      0,    150,    300,    400,    500,
+       120,     90,     60,     35,     15,      0,    -15,    -30,
+       -40,    -50,    120,     90,     60,     35,     15,      0,
+       -15,    -30,    -40,    -50,    120,     90,     60,     35,
+        15,      0,    -15,    -30,    -40,    -50,    120,     90,
+        60,     35,     15,      0,    -15,    -30,    -40,    -50,
+       120,     90,     60,     35,     15,      0,    -15,    -30,
+       -40,    -50,    120,     90,     60,     35,     15,      0,
+       -15,    -30,    -40,    -50,    120,     90,     60,     35,
+        15,      0,    -15,    -30,    -40,    -50,    120,     90,
+        60,     35,     15,      0,    -15,    -30,    -40,    -50,
     /* 1101 KING_SAFE_MOBILITY (rows 0..6 and row 7 counts 0..3) */
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
@@ -598,8 +663,8 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,
     /* 1271 ATTACK_COUNT (0..15 attacks) */
-         0,    300,    550,    750,    900,   1000,   1100,   1200,
-      1300,   1400,   1500,   1600,   1700,   1800,   1900,   2000,
+         0,    -90,   -165,   -225,   -270,   -300,   -330,   -360,
+      -390,   -420,   -450,   -480,   -510,   -540,   -570,   -600,
     /* 1287 PAWN_COUNT (0..16 pawns) */
       1900,    200,    200,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,
@@ -609,9 +674,9 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1319 PAWN_UNDEFENDED, PAWN_BESIDE */
        215,   -266,
     /* 1321 PASSED_CONTROL_AHEAD */
-       200,    200,    200,    200,    200,    200,    400,    400,    400,    400,
-       400,    600,    600,    600,    600,    800,    800,    800,   1000,   1000,
-      1200,
+       -60,    -60,    -60,    -60,    -60,    -60,   -120,   -120,   -120,   -120,
+      -120,   -180,   -180,   -180,   -180,   -240,   -240,   -240,   -300,   -300,
+      -360,
     /* 1342 PAWN_UNSTOPPABLE, PAWN_DOUBLED, PAWN_BACKWARD, (unused) */
      30000,   1512,    895,      0,
     /* 1346 PASSED_BLOCKED, PASSED_OWN_KING, PASSED_ENEMY_ROOK_BEHIND, PASSED_OWN_ROOK_BEHIND */
@@ -625,14 +690,14 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1367 PAWN_OPEN_ROW (row 6 .. row 1), PASSED_ENEMY_KING */
       3900,   2496,   1386,   1356,    888,     20,   1110,
     /* 1374 PAWN_SQUARE_TABLE */
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    250,    400,    600,    800,   1200,      0,
-         0,   -100,    400,    550,    750,    800,   1200,      0,
-         0,   -100,    400,    550,    750,    800,   1200,      0,
-         0,      0,    250,    400,    600,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
-         0,      0,    100,    250,    450,    800,   1200,      0,
+         0,      0,    140,    350,    630,   1120,   1680,      0,
+         0,      0,    140,    350,    630,   1120,   1680,      0,
+         0,      0,    350,    560,    840,   1120,   1680,      0,
+         0,   -140,    560,    770,   1050,   1120,   1680,      0,
+         0,   -140,    560,    770,   1050,   1120,   1680,      0,
+         0,      0,    350,    560,    840,   1120,   1680,      0,
+         0,      0,    140,    350,    630,   1120,   1680,      0,
+         0,      0,    140,    350,    630,   1120,   1680,      0,
     /* 1438 KING_SHIELD */
       1199,   1225,   1187,   1515,   1474,   1457,   1442,   1416,   1382,   1471,
       1503,   1504,
@@ -678,94 +743,94 @@ const int shipped[NUM_COEFFICIENTS] = {
     /*   53 KING_CENTRE */
      -1260,   -670,    768,    958,    887,    782,   -600,  -1601,
     /*   61 ROOK_SQUARE_TABLE */
-         0,      0,      0,      0,    100,    300,   1500,    500,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       300,    300,    300,    300,    400,    600,   1800,    800,
-       200,    200,    200,    200,    300,    500,   1700,    700,
-       100,    100,    100,    100,    200,    400,   1600,    600,
-         0,      0,      0,      0,    100,    300,   1500,    500,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       690,    690,    690,    690,    920,   1380,   4140,   1840,
+       460,    460,    460,    460,    690,   1150,   3910,   1610,
+       230,    230,    230,    230,    460,    920,   3680,   1380,
+         0,      0,      0,      0,    230,    690,   3450,   1150,
     /*  125 KNIGHT_SQUARE_TABLE */
-     -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
-     -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
-     -1000,   -500,      0,    500,    700,    200,   -500,  -1000,
-      -500,      0,    500,   1000,   1200,    700,      0,   -500,
-      -500,      0,    500,   1000,   1200,    700,      0,   -500,
-     -1000,   -500,      0,    500,    700,    200,   -500,  -1000,
-     -1500,  -1000,   -500,      0,    200,   -300,  -1000,  -1500,
-     -2000,  -1500,  -1000,   -500,   -300,   -800,  -1500,  -2000,
+     -2200,  -1650,  -1100,   -550,   -330,   -880,  -1650,  -2200,
+     -1650,  -1100,   -550,      0,    220,   -330,  -1100,  -1650,
+     -1100,   -550,      0,    550,    770,    220,   -550,  -1100,
+      -550,      0,    550,   1100,   1320,    770,      0,   -550,
+      -550,      0,    550,   1100,   1320,    770,      0,   -550,
+     -1100,   -550,      0,    550,    770,    220,   -550,  -1100,
+     -1650,  -1100,   -550,      0,    220,   -330,  -1100,  -1650,
+     -2200,  -1650,  -1100,   -550,   -330,   -880,  -1650,  -2200,
     /*  189 CONTROL_TABLE */
-        10,     30,     50,     70,    100,     80,     60,     40,
-        30,     50,     70,     90,    120,    100,     80,     60,
-        50,     70,     90,    110,    140,    120,    100,     80,
-        70,     90,    110,    130,    160,    140,    120,    100,
-        70,     90,    110,    130,    160,    140,    120,    100,
-        50,     70,     90,    110,    140,    120,    100,     80,
-        30,     50,     70,     90,    120,    100,     80,     60,
-        10,     30,     50,     70,    100,     80,     60,     40,
+        23,     69,    115,    161,    230,    184,    138,     92,
+        69,    115,    161,    207,    276,    230,    184,    138,
+       115,    161,    207,    253,    322,    276,    230,    184,
+       161,    207,    253,    299,    368,    322,    276,    230,
+       161,    207,    253,    299,    368,    322,    276,    230,
+       115,    161,    207,    253,    322,    276,    230,    184,
+        69,    115,    161,    207,    276,    230,    184,    138,
+        23,     69,    115,    161,    230,    184,    138,     92,
     /*  253 KING_SIDE_SHELTER */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
-       100,    100,     63,     25,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
+       -30,    -30,    -15,    -14,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
     /*  317 QUEEN_SIDE_SHELTER */
-       200,    200,    125,     50,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       200,    200,    125,     50,      0,      0,      0,      0,
-       100,    100,     63,     25,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
+       -60,    -60,    -44,    -15,      0,      0,      0,      0,
+       -30,    -30,    -15,    -14,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  381 KNIGHT_MOBILITY */
-     -1875,  -1250,   -750,   -375,      0,    250,    500,    688,
-       813,    875,  -1875,  -1250,   -750,   -375,      0,    250,
-       500,    688,    813,    875,  -1875,  -1250,   -750,   -375,
-         0,    250,    500,    688,    813,    875,  -1875,  -1250,
-      -750,   -375,      0,    250,    500,    688,    813,    875,
-     -1875,  -1250,   -750,   -375,      0,    250,    500,    688,
-       813,    875,  -1875,  -1250,   -750,   -375,      0,    250,
-       500,    688,    813,    875,  -1875,  -1250,   -750,   -375,
-         0,    250,    500,    688,    813,    875,  -1875,  -1250,
-      -750,   -375,      0,    250,    500,    688,    813,    875,
+     -4319,  -2875,  -1725,   -869,      0,    575,   1150,   1585,
+      1866,   2019,  -4319,  -2875,  -1725,   -869,      0,    575,
+      1150,   1585,   1866,   2019,  -4319,  -2875,  -1725,   -869,
+         0,    575,   1150,   1585,   1866,   2019,  -4319,  -2875,
+     -1725,   -869,      0,    575,   1150,   1585,   1866,   2019,
+     -4319,  -2875,  -1725,   -869,      0,    575,   1150,   1585,
+      1866,   2019,  -4319,  -2875,  -1725,   -869,      0,    575,
+      1150,   1585,   1866,   2019,  -4319,  -2875,  -1725,   -869,
+         0,    575,   1150,   1585,   1866,   2019,  -4319,  -2875,
+     -1725,   -869,      0,    575,   1150,   1585,   1866,   2019,
     /*  461 BISHOP_MOBILITY */
-     -1875,  -1375,   -875,   -500,   -188,     63,    250,    438,
-       563,    688,  -1875,  -1375,   -875,   -500,   -188,     63,
-       250,    438,    563,    688,  -1875,  -1375,   -875,   -500,
-      -188,     63,    250,    438,    563,    688,  -1875,  -1375,
-      -875,   -500,   -188,     63,    250,    438,    563,    688,
-     -1875,  -1375,   -875,   -500,   -188,     63,    250,    438,
-       563,    688,  -1875,  -1375,   -875,   -500,   -188,     63,
-       250,    438,    563,    688,  -1875,  -1375,   -875,   -500,
-      -188,     63,    250,    438,    563,    688,  -1875,  -1375,
-      -875,   -500,   -188,     63,    250,    438,    563,    688,
+       569,    419,    269,    150,     59,    -15,    -75,   -134,
+      -165,   -209,    569,    419,    269,    150,     59,    -15,
+       -75,   -134,   -165,   -209,    569,    419,    269,    150,
+        59,    -15,    -75,   -134,   -165,   -209,    569,    419,
+       269,    150,     59,    -15,    -75,   -134,   -165,   -209,
+       569,    419,    269,    150,     59,    -15,    -75,   -134,
+      -165,   -209,    569,    419,    269,    150,     59,    -15,
+       -75,   -134,   -165,   -209,    569,    419,    269,    150,
+        59,    -15,    -75,   -134,   -165,   -209,    569,    419,
+       269,    150,     59,    -15,    -75,   -134,   -165,   -209,
     /*  541 ROOK_MOBILITY */
-     -1250,   -875,   -563,   -313,   -125,      0,    125,    250,
-       375,    500,  -1250,   -875,   -563,   -313,   -125,      0,
-       125,    250,    375,    500,  -1250,   -875,   -563,   -313,
-      -125,      0,    125,    250,    375,    500,  -1250,   -875,
-      -563,   -313,   -125,      0,    125,    250,    375,    500,
-     -1250,   -875,   -563,   -313,   -125,      0,    125,    250,
-       375,    500,  -1250,   -875,   -563,   -313,   -125,      0,
-       125,    250,    375,    500,  -1250,   -875,   -563,   -313,
-      -125,      0,    125,    250,    375,    500,  -1250,   -875,
-      -563,   -313,   -125,      0,    125,    250,    375,    500,
+     -2875,  -2019,  -1291,   -716,   -294,      0,    294,    575,
+       869,   1150,  -2875,  -2019,  -1291,   -716,   -294,      0,
+       294,    575,    869,   1150,  -2875,  -2019,  -1291,   -716,
+      -294,      0,    294,    575,    869,   1150,  -2875,  -2019,
+     -1291,   -716,   -294,      0,    294,    575,    869,   1150,
+     -2875,  -2019,  -1291,   -716,   -294,      0,    294,    575,
+       869,   1150,  -2875,  -2019,  -1291,   -716,   -294,      0,
+       294,    575,    869,   1150,  -2875,  -2019,  -1291,   -716,
+      -294,      0,    294,    575,    869,   1150,  -2875,  -2019,
+     -1291,   -716,   -294,      0,    294,    575,    869,   1150,
     /*  621 QUEEN_MOBILITY */
-     -1000,   -750,   -500,   -313,   -125,      0,    125,    250,
-       375,    500,  -1000,   -750,   -500,   -313,   -125,      0,
-       125,    250,    375,    500,  -1000,   -750,   -500,   -313,
-      -125,      0,    125,    250,    375,    500,  -1000,   -750,
-      -500,   -313,   -125,      0,    125,    250,    375,    500,
-     -1000,   -750,   -500,   -313,   -125,      0,    125,    250,
-       375,    500,  -1000,   -750,   -500,   -313,   -125,      0,
-       125,    250,    375,    500,  -1000,   -750,   -500,   -313,
-      -125,      0,    125,    250,    375,    500,  -1000,   -750,
-      -500,   -313,   -125,      0,    125,    250,    375,    500,
+       300,    225,    150,     90,     44,      0,    -44,    -75,
+      -119,   -150,    300,    225,    150,     90,     44,      0,
+       -44,    -75,   -119,   -150,    300,    225,    150,     90,
+        44,      0,    -44,    -75,   -119,   -150,    300,    225,
+       150,     90,     44,      0,    -44,    -75,   -119,   -150,
+       300,    225,    150,     90,     44,      0,    -44,    -75,
+      -119,   -150,    300,    225,    150,     90,     44,      0,
+       -44,    -75,   -119,   -150,    300,    225,    150,     90,
+        44,      0,    -44,    -75,   -119,   -150,    300,    225,
+       150,     90,     44,      0,    -44,    -75,   -119,   -150,
     /*  701 KING_MOBILITY */
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
@@ -778,57 +843,57 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,      0,
     /*  781 KNIGHT_SAFE_MOBILITY */
-     -2500,  -1500,   -750,   -250,    188,    500,    750,    938,
-      1063,   1125,  -2500,  -1500,   -750,   -250,    188,    500,
-       750,    938,   1063,   1125,  -2500,  -1500,   -750,   -250,
-       188,    500,    750,    938,   1063,   1125,  -2500,  -1500,
-      -750,   -250,    188,    500,    750,    938,   1063,   1125,
-     -2500,  -1500,   -750,   -250,    188,    500,    750,    938,
-      1063,   1125,  -2500,  -1500,   -750,   -250,    188,    500,
-       750,    938,   1063,   1125,  -2500,  -1500,   -750,   -250,
-       188,    500,    750,    938,   1063,   1125,  -2500,  -1500,
-      -750,   -250,    188,    500,    750,    938,   1063,   1125,
+       750,    450,    225,     75,    -59,   -150,   -225,   -284,
+      -315,   -344,    750,    450,    225,     75,    -59,   -150,
+      -225,   -284,   -315,   -344,    750,    450,    225,     75,
+       -59,   -150,   -225,   -284,   -315,   -344,    750,    450,
+       225,     75,    -59,   -150,   -225,   -284,   -315,   -344,
+       750,    450,    225,     75,    -59,   -150,   -225,   -284,
+      -315,   -344,    750,    450,    225,     75,    -59,   -150,
+      -225,   -284,   -315,   -344,    750,    450,    225,     75,
+       -59,   -150,   -225,   -284,   -315,   -344,    750,    450,
+       225,     75,    -59,   -150,   -225,   -284,   -315,   -344,
     /*  861 BISHOP_SAFE_MOBILITY */
-     -2500,  -1750,  -1000,   -500,    -63,    313,    563,    813,
-      1000,   1125,  -2500,  -1750,  -1000,   -500,    -63,    313,
-       563,    813,   1000,   1125,  -2500,  -1750,  -1000,   -500,
-       -63,    313,    563,    813,   1000,   1125,  -2500,  -1750,
-     -1000,   -500,    -63,    313,    563,    813,   1000,   1125,
-     -2500,  -1750,  -1000,   -500,    -63,    313,    563,    813,
-      1000,   1125,  -2500,  -1750,  -1000,   -500,    -63,    313,
-       563,    813,   1000,   1125,  -2500,  -1750,  -1000,   -500,
-       -63,    313,    563,    813,   1000,   1125,  -2500,  -1750,
-     -1000,   -500,    -63,    313,    563,    813,   1000,   1125,
+     -1250,   -875,   -500,   -250,    -33,    158,    283,    408,
+       500,    560,  -1250,   -875,   -500,   -250,    -33,    158,
+       283,    408,    500,    560,  -1250,   -875,   -500,   -250,
+       -33,    158,    283,    408,    500,    560,  -1250,   -875,
+      -500,   -250,    -33,    158,    283,    408,    500,    560,
+     -1250,   -875,   -500,   -250,    -33,    158,    283,    408,
+       500,    560,  -1250,   -875,   -500,   -250,    -33,    158,
+       283,    408,    500,    560,  -1250,   -875,   -500,   -250,
+       -33,    158,    283,    408,    500,    560,  -1250,   -875,
+      -500,   -250,    -33,    158,    283,    408,    500,    560,
     /*  941 ROOK_SAFE_MOBILITY */
-     -1875,  -1250,   -750,   -375,    -63,    188,    375,    563,
-       750,    875,  -1875,  -1250,   -750,   -375,    -63,    188,
-       375,    563,    750,    875,  -1875,  -1250,   -750,   -375,
-       -63,    188,    375,    563,    750,    875,  -1875,  -1250,
-      -750,   -375,    -63,    188,    375,    563,    750,    875,
-     -1875,  -1250,   -750,   -375,    -63,    188,    375,    563,
-       750,    875,  -1875,  -1250,   -750,   -375,    -63,    188,
-       375,    563,    750,    875,  -1875,  -1250,   -750,   -375,
-       -63,    188,    375,    563,    750,    875,  -1875,  -1250,
-      -750,   -375,    -63,    188,    375,    563,    750,    875,
+     -4319,  -2875,  -1725,   -869,   -141,    435,    869,   1291,
+      1725,   2019,  -4319,  -2875,  -1725,   -869,   -141,    435,
+       869,   1291,   1725,   2019,  -4319,  -2875,  -1725,   -869,
+      -141,    435,    869,   1291,   1725,   2019,  -4319,  -2875,
+     -1725,   -869,   -141,    435,    869,   1291,   1725,   2019,
+     -4319,  -2875,  -1725,   -869,   -141,    435,    869,   1291,
+      1725,   2019,  -4319,  -2875,  -1725,   -869,   -141,    435,
+       869,   1291,   1725,   2019,  -4319,  -2875,  -1725,   -869,
+      -141,    435,    869,   1291,   1725,   2019,  -4319,  -2875,
+     -1725,   -869,   -141,    435,    869,   1291,   1725,   2019,
     /* 1021 QUEEN_SAFE_MOBILITY */
-     -1500,  -1125,   -750,   -438,   -188,      0,    188,    375,
-       500,    625,  -1500,  -1125,   -750,   -438,   -188,      0,
-       188,    375,    500,    625,  -1500,  -1125,   -750,   -438,
-      -188,      0,    188,    375,    500,    625,  -1500,  -1125,
-      -750,   -438,   -188,      0,    188,    375,    500,    625,
-     -1500,  -1125,   -750,   -438,   -188,      0,    188,    375,
-       500,    625,  -1500,  -1125,   -750,   -438,   -188,      0,
-       188,    375,    500,    625,  -1500,  -1125,   -750,   -438,
-      -188,      0,    188,    375,    500,    625,  -1500,  -1125,
-      -750,   -438,   -188,      0,    188,    375,    500,    625,
+       450,    344,    225,    134,     59,      0,    -59,   -119,
+      -150,   -194,    450,    344,    225,    134,     59,      0,
+       -59,   -119,   -150,   -194,    450,    344,    225,    134,
+        59,      0,    -59,   -119,   -150,   -194,    450,    344,
+       225,    134,     59,      0,    -59,   -119,   -150,   -194,
+       450,    344,    225,    134,     59,      0,    -59,   -119,
+      -150,   -194,    450,    344,    225,    134,     59,      0,
+       -59,   -119,   -150,   -194,    450,    344,    225,    134,
+        59,      0,    -59,   -119,   -150,   -194,    450,    344,
+       225,    134,     59,      0,    -59,   -119,   -150,   -194,
     /* 1101 KING_SAFE_MOBILITY (rows 0..6 and row 7 counts 0..3) */
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
-     -1500,   -800,   -300,      0,    200,    300,    400,    450,    500,    500,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
+     -3450,  -1840,   -690,      0,    460,    690,    920,   1035,   1150,   1150,
          0,      0,      0,      0,
     /* 1175 MATERIAL (codes -6..6) */
          0,      0,      0,      0,      0,      0,      0,  10000,  40100,  41200,
@@ -855,8 +920,8 @@ const int shipped[NUM_COEFFICIENTS] = {
          0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,
     /* 1271 ATTACK_COUNT (0..15 attacks) */
-         0,    300,    550,    750,    900,   1000,   1100,   1200,
-      1300,   1400,   1500,   1600,   1700,   1800,   1900,   2000,
+         0,    690,   1265,   1725,   2070,   2300,   2530,   2760,
+      2990,   3220,   3450,   3680,   3910,   4140,   4370,   4600,
     /* 1287 PAWN_COUNT (0..16 pawns) */
       1900,    200,    200,      0,      0,      0,      0,      0,      0,      0,
          0,      0,      0,      0,      0,      0,      0,
@@ -866,9 +931,9 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1319 PAWN_UNDEFENDED, PAWN_BESIDE */
        215,   -266,
     /* 1321 PASSED_CONTROL_AHEAD */
-       300,    300,    300,    300,    300,    300,    600,    600,    600,    600,
-       600,    900,    900,    900,    900,   1200,   1200,   1200,   1500,   1500,
-      1800,
+       210,    210,    210,    210,    210,    210,    420,    420,    420,    420,
+       420,    630,    630,    630,    630,    840,    840,    840,   1050,   1050,
+      1260,
     /* 1342 PAWN_UNSTOPPABLE, PAWN_DOUBLED, PAWN_BACKWARD, (unused) */
      30000,   1512,    895,      0,
     /* 1346 PASSED_BLOCKED, PASSED_OWN_KING, PASSED_ENEMY_ROOK_BEHIND, PASSED_OWN_ROOK_BEHIND */
@@ -882,14 +947,14 @@ const int shipped[NUM_COEFFICIENTS] = {
     /* 1367 PAWN_OPEN_ROW (row 6 .. row 1), PASSED_ENEMY_KING */
       5850,   3744,   2079,   2034,   1332,     30,   1665,
     /* 1374 PAWN_SQUARE_TABLE */
-         0,      0,    150,    375,    675,   1200,   1800,      0,
-         0,      0,    150,    375,    675,   1200,   1800,      0,
-         0,      0,    225,    450,    750,   1200,   1800,      0,
-         0,      0,    300,    525,    825,   1200,   1800,      0,
-         0,      0,    300,    525,    825,   1200,   1800,      0,
-         0,      0,    225,    450,    750,   1200,   1800,      0,
-         0,      0,    150,    375,    675,   1200,   1800,      0,
-         0,      0,    150,    375,    675,   1200,   1800,      0,
+         0,      0,     45,    109,    199,    360,    540,      0,
+         0,      0,     45,    109,    199,    360,    540,      0,
+         0,      0,     64,    135,    225,    360,    540,      0,
+         0,      0,     90,    154,    244,    360,    540,      0,
+         0,      0,     90,    154,    244,    360,    540,      0,
+         0,      0,     64,    135,    225,    360,    540,      0,
+         0,      0,     45,    109,    199,    360,    540,      0,
+         0,      0,     45,    109,    199,    360,    540,      0,
     /* 1438 KING_SHIELD */
       1199,   1225,   1187,   1515,   1474,   1457,   1442,   1416,   1382,   1471,
       1503,   1504,
