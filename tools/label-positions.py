@@ -18,8 +18,9 @@ Example:
 
 import argparse
 import re
-import subprocess
 import sys
+
+from uci_engine import UciEngine
 
 
 def main():
@@ -30,42 +31,15 @@ def main():
     if args.depth < 1:
         parser.error("--depth must be at least 1")
 
-    try:
-        sf = subprocess.Popen([args.engine], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
-    except OSError as e:
-        sys.exit("label-positions: cannot start %s: %s" % (args.engine, e))
-
-    def send(s):
-        sf.stdin.write(s + "\n")
-        sf.stdin.flush()
-
-    def read_until(prefix):
-        while True:
-            line = sf.stdout.readline()
-            if not line:
-                sys.exit("label-positions: the engine ended")
-            yield line
-            if line.startswith(prefix):
-                return
-
-    send("uci")
-    for _ in read_until("uciok"):
-        pass
-    send("setoption name Threads value 1")
-    send("isready")
-    for _ in read_until("readyok"):
-        pass
-
+    engine = UciEngine(args.engine, ["Threads value 1"], "label-positions")
     for line in sys.stdin:
         parts = line.rstrip("\n").split("\t")
         if len(parts) != 3 or parts[1].startswith("3d"):
             sys.stdout.write(line)
             continue
         fen = parts[1]
-        send("position fen " + fen)
-        send("go depth %d" % args.depth)
         cp = None
-        for out in read_until("bestmove"):
+        for out in engine.search(fen, args.depth):
             m = re.search(r"score (cp|mate) (-?\d+)", out)
             if m:
                 v = int(m.group(2))
@@ -76,7 +50,7 @@ def main():
         if fen.split()[1] == "b":
             cp = -cp
         print("%s\t%s\t%.4f" % (parts[0], fen, 1 / (1 + 10 ** (-cp / 400))))
-    send("quit")
+    engine.quit()
 
 
 if __name__ == "__main__":

@@ -14,6 +14,8 @@ import argparse
 import random
 import subprocess
 
+from uci_engine import UciEngine
+
 
 def positions(pgn_files):
     out = subprocess.run(["pgn-extract", "-Wepd", "-s"] + pgn_files, capture_output=True, text=True,
@@ -22,42 +24,18 @@ def positions(pgn_files):
     return sorted({" ".join(line.split()[:4]) for line in out.splitlines() if line.strip()})
 
 
-class Stockfish:
-    def __init__(self, command):
-        self.p = subprocess.Popen([command], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
-        self.send("uci")
-        self.wait("uciok")
-        self.send("setoption name MultiPV value 2")
-        self.send("isready")
-        self.wait("readyok")
-
-    def send(self, text):
-        self.p.stdin.write(text + "\n")
-
-    def wait(self, token):
-        lines = []
-        while True:
-            line = self.p.stdout.readline()
-            if not line:
-                raise SystemExit("tactics: stockfish stopped")
-            lines.append(line)
-            if line.startswith(token):
-                return lines
-
-    def two_best(self, fen, depth):
-        """The last scores and first moves of lines 1 and 2, in centipawns."""
-        self.send("position fen " + fen)
-        self.send("go depth %d" % depth)
-        best = {}
-        for line in self.wait("bestmove"):
-            t = line.split()
-            if "multipv" not in t or "score" not in t or "pv" not in t:
-                continue
-            kind, value = t[t.index("score") + 1], int(t[t.index("score") + 2])
-            if kind == "mate":
-                value = 100000 if value > 0 else -100000
-            best[int(t[t.index("multipv") + 1])] = (value, t[t.index("pv") + 1])
-        return best.get(1), best.get(2)
+def two_best(engine, fen, depth):
+    """The last scores and first moves of lines 1 and 2, in centipawns."""
+    best = {}
+    for line in engine.search(fen, depth):
+        t = line.split()
+        if "multipv" not in t or "score" not in t or "pv" not in t:
+            continue
+        kind, value = t[t.index("score") + 1], int(t[t.index("score") + 2])
+        if kind == "mate":
+            value = 100000 if value > 0 else -100000
+        best[int(t[t.index("multipv") + 1])] = (value, t[t.index("pv") + 1])
+    return best.get(1), best.get(2)
 
 
 def main():
@@ -70,12 +48,12 @@ def main():
     args = parser.parse_args()
     candidates = positions(args.pgn)
     random.Random(args.seed).shuffle(candidates)
-    engine = Stockfish(args.stockfish)
+    engine = UciEngine(args.stockfish, ["MultiPV value 2"], "tactics")
     found = 0
     for fen4 in candidates:
         if found >= args.count:
             break
-        first, second = engine.two_best(fen4 + " 0 1", args.depth)
+        first, second = two_best(engine, fen4 + " 0 1", args.depth)
         if not first or not second:
             continue
         if first[0] - second[0] >= 200 and second[0] < 150 and first[0] >= 150:

@@ -7,11 +7,11 @@
 //   vornak-tune rewrite --weights FITTED --note TEXT SOURCE
 //
 // play plays games against itself, in one process and at a node count a
-// move, and prints their positions with the results. extract reads games as PGN (a .pgn file: the plain game, the result from
-// its termination) or as lines "RULES<tab>POSITION<tab>RESULT" (what
-// tools/match3d.py --positions writes, both games; RESULT may also be an
-// expected score between 0 and 1, as tools/label-positions.py gives it) and prints every quiet
-// position once, as such a line: not in check, no capture that wins more
+// move, and prints their positions with the results. extract reads games as
+// PGN (a .pgn file: the plain game, the result from its termination) or as
+// lines "RULES<tab>POSITION<tab>RESULT" (what tools/match3d.py --positions
+// writes, both games; RESULT may also be an expected score between 0 and 1,
+// as tools/label-positions.py gives it) and prints every quiet position once, as such a line: not in check, no capture that wins more
 // than a fifth of a pawn, not decided by more than ten pawns, past the
 // opening. fit reads those lines, holds every tenth run of 200 out, fits
 // (Texel's method: each mirrored pair of entries and mobility count, or with
