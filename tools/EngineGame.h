@@ -13,6 +13,7 @@
 #include "record/record.h"
 #include "search/search.h"
 
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -88,6 +89,22 @@ inline void SplitCommand(const std::string& line, std::string* cmd, std::string*
     *rest = after == std::string::npos ? "" : line.substr(after);
 }
 
+// The legal move the table holds for the position; false when it holds none.
+inline bool EngineTableMove(POS_T* pos, MOVE_T* out)
+{
+    TABLE_ENTRY_T* e = hash_c.FetchHash(pos);
+    MOVE_T want;
+    if (!e || !HashEntryMove(pos, e, &want))
+        return false;
+    std::vector<MOVE_T> legal;
+    LegalChoices(pos, &legal);
+    const MOVE_T* listed = ListedMove(legal.data(), (int)legal.size(), &want);
+    if (!listed)
+        return false;
+    *out = *listed;
+    return true;
+}
+
 // The principal variation as the table remembers it, from the first move.
 inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, int max_len)
 {
@@ -103,16 +120,8 @@ inline std::string EnginePrincipalVariation(POS_T* root, const MOVE_T* first, in
             break;
         *pos = *next;
         pos->oldb = nullptr;
-        TABLE_ENTRY_T* e = hash_c.FetchHash(pos.get());
-        MOVE_T want;
-        if (!e || !HashEntryMove(pos.get(), e, &want))
+        if (!EngineTableMove(pos.get(), &m))
             break;
-        std::vector<MOVE_T> legal;
-        LegalChoices(pos.get(), &legal);
-        const MOVE_T* listed = ListedMove(legal.data(), (int)legal.size(), &want);
-        if (!listed)
-            break;
-        m = *listed;
         pv += " " + CoordinateMove(&m);
     }
     return pv;
@@ -140,6 +149,7 @@ struct ENGINE_LIMITS_T {
     double soft_seconds = 0;  // above 0: no new iteration after this (a game clock)
     int depth = 0;
     long nodes = 0;
+    bool (*stop)() = nullptr;  // asked at every node instead of GameStopRequested
 };
 
 // A move's share of a game clock: the search may run to the whole share,
@@ -150,6 +160,39 @@ inline void EngineClockLimits(ENGINE_LIMITS_T* limits, double left, double inc, 
     limits->seconds = EngineClockSeconds(left, inc, moves_to_go);
     limits->soft_seconds = limits->seconds / 2;
 }
+
+// Pondering's clock. A search begun on the opponent's time has no clock;
+// at the hit (the guessed move played, or "ponderhit") it gets the move's
+// limits as if it had begun with the ponder: what it searched counts, and
+// after a long ponder the move comes at once. The thread that reads the
+// front end sets hit; the rest is the searching thread's, set before it starts.
+struct ENGINE_PONDER_T {
+    std::atomic<bool> hit{false};
+    bool timed = false;
+    ENGINE_LIMITS_T after_hit;
+    double started = 0;
+
+    void Begin(const ENGINE_LIMITS_T& move_limits)
+    {
+        hit = false;
+        timed = false;
+        after_hit = move_limits;
+        started = move_timer.Now();
+    }
+    // From the search's stop test: the timer starts at the hit.
+    void Check()
+    {
+        if (!hit || timed)
+            return;
+        timed = true;
+        if (after_hit.seconds <= 0)
+            return;  // a ponder limited by depth or nodes only
+        move_timer.limit_seconds = after_hit.seconds;
+        move_timer.soft_seconds = after_hit.soft_seconds;
+        move_timer.TimerStart();
+        move_timer.move_start_time = started;
+    }
+};
 
 // Searches the game's position on the calling thread (state.stop_search,
 // set by another thread, ends it early) and answers a legal move in *best;
@@ -167,7 +210,7 @@ inline bool EngineSearch(ENGINE_GAME_T* g, const ENGINE_LIMITS_T& limits, MOVE_T
     PrepareRoot(root.get());
     root->moves = nullptr;
     search_node_limit = limits.nodes;
-    search_stop_requested = GameStopRequested;
+    search_stop_requested = limits.stop ? limits.stop : GameStopRequested;
     move_timer = MOVE_TIMER_T();
     if (limits.seconds > 0) {
         move_timer.limit_seconds = limits.seconds;

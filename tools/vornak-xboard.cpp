@@ -27,10 +27,11 @@ void Send(const std::string& line) { ConsoleWriteLine(stdout, line.c_str()); }
 
 // ---------------------------------------------------------------- input
 // A reader thread queues the lines, so that a search in progress can be told
-// to stop ("?", or a command that ends the game) while it runs.
-std::mutex input_mutex;
-std::condition_variable input_ready;
-std::deque<std::string> input_lines;
+// to stop ("?", or a command that ends the game) while it runs. It is still
+// reading when the program ends, so what it touches is never destroyed.
+std::mutex& input_mutex = *new std::mutex;
+std::condition_variable& input_ready = *new std::condition_variable;
+std::deque<std::string>& input_lines = *new std::deque<std::string>;
 bool input_closed = false;
 
 bool StopsThinking(const std::string& line)
@@ -38,6 +39,52 @@ bool StopsThinking(const std::string& line)
     std::string word = line.substr(0, line.find(' '));
     return word == "?" || word == "quit" || word == "new" || word == "force" || word == "result" ||
            word == "setboard" || word == "undo" || word == "remove" || word == "edit";
+}
+
+// Pondering ("hard"): once the engine has moved, the reply it expects is
+// played on the game's board and searched without a clock while the
+// opponent thinks. The opponent's answer decides: the guess itself puts the
+// search on the clock (its move counts its time from then), anything but the
+// clock's lines stops the search, and the guess is taken back before that
+// command runs.
+struct PONDER_T : ENGINE_PONDER_T {
+    bool enabled = false;
+    std::string guess;             // the reader's copy, under input_mutex; "" when not pondering
+    std::string played;            // the guess standing on the board, "" when none
+    bool found = false;            // answer holds the search's move after the guess
+    MOVE_T answer;
+};
+PONDER_T& ponder = *new PONDER_T;  // the reader reads its guess
+
+// The move a line plays ("usermove e7e5", or "e7e5" from an old front end).
+std::string MoveOfLine(const std::string& line)
+{
+    std::string cmd, rest;
+    SplitCommand(line, &cmd, &rest);
+    return cmd == "usermove" ? rest : cmd;
+}
+
+// The clock's lines come just before the opponent's move and leave a ponder be.
+bool ClockLine(const std::string& line)
+{
+    std::string cmd, rest;
+    SplitCommand(line, &cmd, &rest);
+    return cmd == "time" || cmd == "otim";
+}
+
+// What a line read means for the search running now; under input_mutex.
+void JudgeLine(const std::string& line)
+{
+    if (ponder.guess.empty()) {
+        if (StopsThinking(line))
+            state.stop_search = 1;
+    } else if (MoveOfLine(line) == ponder.guess) {
+        ponder.hit = true;
+        ponder.guess.clear();  // from here on the search is the engine's own move
+    } else if (!ClockLine(line)) {
+        state.stop_search = 1;
+        ponder.guess.clear();
+    }
 }
 
 void ReadInput()
@@ -48,8 +95,7 @@ void ReadInput()
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.pop_back();
         std::lock_guard<std::mutex> lock(input_mutex);
-        if (StopsThinking(line))
-            state.stop_search = 1;
+        JudgeLine(line);
         input_lines.push_back(line);
         input_ready.notify_one();
     }
@@ -152,18 +198,38 @@ void MoveLimits(ENGINE_LIMITS_T* limits)
         limits->seconds = 5;
 }
 
+// A search about to begin hears the lines read before it too ("?", a
+// command that ends the game, the opponent's move when pondering on guess).
+// One locked step, so that the reader judges every later line the same way.
+void JudgeWaitingLines(const std::string& guess = "")
+{
+    std::lock_guard<std::mutex> lock(input_mutex);
+    ponder.guess = guess;
+    state.stop_search = input_closed ? 1 : 0;
+    for (const std::string& l : input_lines)
+        JudgeLine(l);
+}
+
+void Ponder();
+
+// Plays the engine's move, tells the front end, then ponders on the reply.
+void Answer(MOVE_T legal)
+{
+    std::string text = CoordinateMove(&legal);
+    if (!Play(&legal)) {
+        Send("tellusererror the engine's move " + text + " was refused");
+        return;
+    }
+    Send("move " + text);
+    if (!AnnounceResult())
+        Ponder();
+}
+
 void Think()
 {
     if (game.over)
         return;
-    {
-        // A "?" or a command read before this search began still counts.
-        std::lock_guard<std::mutex> lock(input_mutex);
-        bool stop = input_closed;
-        for (const std::string& l : input_lines)
-            stop = stop || StopsThinking(l);
-        state.stop_search = stop ? 1 : 0;
-    }
+    JudgeWaitingLines();
     ENGINE_LIMITS_T limits;
     MoveLimits(&limits);
     limits.depth = game.depth_limit;
@@ -177,13 +243,68 @@ void Think()
         AnnounceResult();
         return;
     }
-    std::string text = CoordinateMove(&legal);
-    if (!Play(&legal)) {
-        Send("tellusererror the engine's move " + text + " was refused");
+    Answer(legal);
+}
+
+bool PonderStop()
+{
+    ponder.Check();
+    return GameStopRequested();
+}
+
+// The reply the engine expects: the table's move, else a short search's.
+bool ExpectedReply(MOVE_T* guess)
+{
+    if (EngineTableMove(game.pos.get(), guess))
+        return true;
+    JudgeWaitingLines();
+    ENGINE_LIMITS_T limits;
+    limits.seconds = limits.soft_seconds = 0.05;
+    bool any = EngineSearch(&game, limits, guess, nullptr);
+    state.vornak = VORNAK_OFF;
+    return any && !state.stop_search;
+}
+
+void Ponder()
+{
+    if (!ponder.enabled || game.over || game.force || NextToPlay(game.pos.get()) == game.engine_side)
+        return;
+    MOVE_T guess;
+    if (!ExpectedReply(&guess))
+        return;
+    std::string text = CoordinateMove(&guess);
+    if (!Play(&guess))
+        return;
+    const char* why = "";
+    if (GameResult(game.pos.get(), &why)) {
+        TakeBack(1);  // nothing to think about after a game's last move
         return;
     }
-    Send("move " + text);
-    AnnounceResult();
+    ponder.played = text;
+    ponder.found = false;
+    ENGINE_LIMITS_T move_limits;
+    MoveLimits(&move_limits);
+    ponder.Begin(move_limits);
+    JudgeWaitingLines(text);
+    ConsolePrint("\npondering on %s\n", text.c_str());
+    ConsoleFlush();
+    ENGINE_LIMITS_T limits;  // no clock until the hit
+    limits.depth = game.depth_limit;
+    limits.stop = PonderStop;
+    ponder.found = EngineSearch(&game, limits, &ponder.answer, nullptr);
+    state.vornak = VORNAK_OFF;
+    std::lock_guard<std::mutex> lock(input_mutex);
+    ponder.guess.clear();
+    state.stop_search = 0;
+}
+
+// Before a command runs: a guess the opponent did not play is taken back.
+void EndPonder(const std::string& line)
+{
+    if (ponder.played.empty() || ClockLine(line) || MoveOfLine(line) == ponder.played)
+        return;
+    ponder.played.clear();
+    TakeBack(1);
 }
 
 double ParseClock(const std::string& s)
@@ -197,6 +318,18 @@ double ParseClock(const std::string& s)
 
 void UserMove(const std::string& text)
 {
+    if (!ponder.played.empty()) {
+        // The guess, already on the board (EndPonder took any other back).
+        ponder.played.clear();
+        ConsolePrint("\nponder hit\n");
+        if (PendingStop())
+            return;
+        if (ponder.found)
+            Answer(ponder.answer);
+        else
+            Think();
+        return;
+    }
     if (game.over) {
         Send("Illegal move (the game is over): " + text);
         return;
@@ -223,14 +356,19 @@ bool Command(const std::string& line)
 {
     std::string cmd, rest;
     SplitCommand(line, &cmd, &rest);
+    EndPonder(line);
 
     if (cmd.empty() || cmd == "xboard" || cmd == "accepted" || cmd == "rejected" || cmd == "random" ||
-        cmd == "hard" || cmd == "easy" || cmd == "post" || cmd == "nopost" || cmd == "computer" ||
+        cmd == "post" || cmd == "nopost" || cmd == "computer" ||
         cmd == "name" || cmd == "otim" || cmd == "?" || cmd == "draw" || cmd == "rating" || cmd == "ics") {
         return true;
     }
     if (cmd == "quit")
         return false;
+    if (cmd == "hard" || cmd == "easy") {
+        ponder.enabled = cmd == "hard";
+        return true;
+    }
     if (cmd == "protover") {
         Send("feature done=0");
         Send("feature myname=\"Vornak\" setboard=1 usermove=1 san=0 sigint=0 sigterm=0 ping=1 time=1 debug=1 "

@@ -143,6 +143,89 @@ for mode in comments quiet; do
     fi
 done
 
+# 9. Pondering ("hard"), in conversation with the engine as Black: after
+# its move it names the reply it thinks on. That reply is answered from the
+# ponder; any other reply, and any command, meets the game as it stands
+# (a White move is only legal once the guessed White move is taken back).
+coproc ENG { timeout 60 "$ENGINE" 2>/dev/null; }
+say() { printf '%s\n' "$@" >&"${ENG[1]}"; }
+await() {  # await REGEX: the first line matching within 10 s, into $got
+    got=""
+    local l
+    while IFS= read -r -t 10 l <&"${ENG[0]}"; do
+        if [[ "$l" =~ $1 ]]; then
+            got=$l
+            return 0
+        fi
+    done
+    return 1
+}
+game=(e2e4)
+ponder_step() {  # ponder_step NAME REPLY-COMMANDS...: after the engine's move and its guess
+    local name=$1
+    shift
+    if ! await '^move ' || ! game+=("${got#move }") || ! await '^# pondering on '; then
+        fail "$name: no move and guess (game ${game[*]})"
+        return 1
+    fi
+    guess=${got##* }
+}
+say xboard "protover 2" new hard "level 0 0:10 0.1" "usermove e2e4"
+if ponder_step ponder-hit; then
+    sleep 1
+    say "time 900" "otim 900" "usermove $guess"
+    game+=("$guess")
+    if await '^# ponder hit' && ponder_step ponder-hit; then
+        echo "ok   ponder-hit"
+        other=a2a3
+        [ "$guess" = a2a3 ] && other=h2h3
+        say "usermove $other"
+        game+=("$other")
+        if await '^(move |Illegal)' && [[ "$got" =~ ^move ]]; then
+            game+=("${got#move }")
+            echo "ok   ponder-miss"
+            await '^# pondering on '
+            for quiet in b2b3 g2g3 h2h4; do  # a White pawn not moved yet
+                [[ " ${game[*]}" == *" ${quiet:0:2}"* ]] || break
+            done
+            say force "usermove $quiet" "ping 11"
+            game+=("$quiet")
+            if await '^(pong 11|Illegal)' && [ "$got" = "pong 11" ]; then
+                echo "ok   ponder-force"
+            else
+                fail "ponder-force: White's move refused after force ($got)"
+            fi
+        else
+            fail "ponder-miss: $got"
+        fi
+    fi
+fi
+say quit
+wait "$ENG_PID" 2>/dev/null
+# Every move the conversation made is legal in a game replayed from the start.
+out=$(run new force "${game[@]/#/usermove }" quit)
+refute ponder-game-legal "$out" '^Illegal'
+
+# A take-back during the ponder, "easy", and a ping that must not wait.
+out=$(run new hard "st 1" "usermove e2e4" "sleep 2" remove "usermove d2d4" "sleep 2" easy "usermove g1f3" \
+    "sleep 2" "ping 12" quit)
+refute ponder-remove "$out" '^Illegal'
+expect ponder-remove-answers "$out" '^pong 12$'
+after_easy=$(sed -n '/^move /h; /^move /!H; ${x;p}' <<<"$out")  # from the last move on
+if ! grep -q '^# pondering on ' <<<"$out" || [ "$(grep -c '^move ' <<<"$out")" -ne 3 ] ||
+    grep -q '^# pondering on ' <<<"$after_easy"; then
+    fail "ponder-easy: three moves, pondering after the first two only" "$out"
+else
+    echo "ok   ponder-easy"
+fi
+got=$( { printf 'new\nhard\nst 1\nusermove e2e4\n'; sleep 2; printf 'ping 1\n'; sleep 2; printf 'quit\n'; } |
+    timed '^pong 1')
+if [[ "$got" =~ ^pong\ 1\ ([0-9]+)$ ]]; then
+    echo "ok   ponder-ping"
+else
+    fail "ponder-ping: no pong while pondering ($got)"
+fi
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1
