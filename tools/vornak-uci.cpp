@@ -9,6 +9,7 @@
 #include "EngineGame.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -39,7 +40,19 @@ bool stop_requested = false;  // under stop_mutex
 struct GO_T {
     ENGINE_LIMITS_T limits;
     bool infinite = false;  // no bestmove before "stop", whatever the search found
+    bool ponder = false;    // on the opponent's time: no bestmove before "ponderhit" or "stop"
 };
+
+// "go ponder": the search runs without a clock until "ponderhit" gives it the
+// move's limits (counted from the go) or "stop" ends it.
+ENGINE_PONDER_T ponder;
+std::atomic<bool> ponder_option{false};  // the GUI's Ponder: bestmove names the reply expected
+
+bool PonderStop()
+{
+    ponder.Check();
+    return GameStopRequested();
+}
 
 std::chrono::steady_clock::time_point go_started;
 
@@ -79,11 +92,18 @@ void Think(GO_T go)
     MOVE_T best;
     bool any = EngineSearch(&game, go.limits, &best, nullptr);
     state.vornak = VORNAK_OFF;
-    if (go.infinite) {
+    if (go.infinite || go.ponder) {
         std::unique_lock<std::mutex> lock(stop_mutex);
-        stop_signal.wait(lock, [] { return stop_requested; });
+        stop_signal.wait(lock, [&] { return stop_requested || (go.ponder && ponder.hit); });
     }
-    Send(any ? "bestmove " + CoordinateMove(&best) : "bestmove 0000");
+    if (!any) {
+        Send("bestmove 0000");
+        return;
+    }
+    // With Ponder on, the reply the table expects, for the GUI to ponder on.
+    std::string pv = ponder_option ? EnginePrincipalVariation(game.pos.get(), &best, 2) : "";
+    size_t blank = pv.find(' ');
+    Send("bestmove " + CoordinateMove(&best) + (blank == std::string::npos ? "" : " ponder " + pv.substr(blank + 1)));
 }
 
 // Ends a search in progress; its bestmove is sent before this returns.
@@ -123,6 +143,7 @@ void Go(std::istringstream& in)
         else if (word == "depth") go.limits.depth = (int)std::min(std::max(value, 1L), (long)MAX_SEARCH_PLY - 2);
         else if (word == "nodes") go.limits.nodes = std::max(value, 1L);
         else if (word == "infinite") go.infinite = true;
+        else if (word == "ponder") go.ponder = true;
         else if (word == "searchmoves") break;  // not supported: the whole position is searched
     }
     long time_ms = NextToPlay(game.pos.get()) == 1 ? wtime : btime;
@@ -133,6 +154,11 @@ void Go(std::istringstream& in)
         EngineClockLimits(&go.limits, time_ms / 1000.0, inc_ms / 1000.0, movestogo);
     else if (!go.infinite && !go.limits.depth && !go.limits.nodes)
         go.limits.seconds = 5;  // a bare "go": the program's usual time
+    if (go.ponder) {
+        ponder.Begin(go.limits);
+        go.limits.seconds = go.limits.soft_seconds = 0;
+        go.limits.stop = PonderStop;
+    }
     stop_requested = false;
     state.stop_search = 0;
     go_started = std::chrono::steady_clock::now();
@@ -206,6 +232,8 @@ void SetOption(const std::string& rest)
         } catch (const std::bad_alloc&) {
             Send("info string not enough memory for a table of " + std::to_string(mb) + " MB; the table is unchanged");
         }
+    } else if (lower == "ponder") {
+        ponder_option = value == "true";
     } else if (lower == "clear hash") {
         StopThinking();
         hash_c.HashReset();
@@ -228,6 +256,7 @@ bool Command(const std::string& line)
         Send("option name Hash type spin default " + std::to_string(kDefaultHashMb) + " min 1 max " +
              std::to_string(kMaxHashMb));
         Send("option name Clear Hash type button");
+        Send("option name Ponder type check default false");
         Send("uciok");
     } else if (cmd == "isready") {
         Send("readyok");
@@ -243,8 +272,12 @@ bool Command(const std::string& line)
         Go(args);
     } else if (cmd == "stop") {
         StopThinking();
-    } else if (cmd == "ponderhit" || cmd == "debug" || cmd == "register" || cmd.empty()) {
-        // No pondering is offered; nothing else to do.
+    } else if (cmd == "ponderhit") {
+        std::lock_guard<std::mutex> lock(stop_mutex);
+        ponder.hit = true;
+        stop_signal.notify_all();
+    } else if (cmd == "debug" || cmd == "register" || cmd.empty()) {
+        // Nothing to do.
     } else if (cmd == "setoption") {
         SetOption(rest);
     } else if (cmd == "quit") {

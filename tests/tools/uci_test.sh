@@ -10,7 +10,7 @@ failures=0
 JOIN_STDERR=1
 source "$(dirname "$0")/engine_lib.sh"
 
-protocol='^(id (name|author) |option name |uciok$|readyok$|bestmove ([a-h][1-8][a-h][1-8][qrbn]?|0000)$|info )'
+protocol='^(id (name|author) |option name |uciok$|readyok$|bestmove ([a-h][1-8][a-h][1-8][qrbn]?( ponder [a-h][1-8][a-h][1-8][qrbn]?)?|0000)$|info )'
 clean() {  # clean NAME OUTPUT: every line a UCI line
     local stray
     stray=$(grep -Ev -- "$protocol" <<<"$2")
@@ -101,6 +101,38 @@ fi
 out=$(run "position startpos" "go nodes 3000" "sleep 2" quit)
 last=$(grep '^info depth' <<<"$out" | tail -1 | sed -E 's/.* nodes ([0-9]+) .*/\1/')
 if [ -z "$last" ] || [ "$last" -gt 30000 ]; then fail "node-limit: last iteration counted '$last' nodes" "$out"; else echo "ok   node-limit"; fi
+
+# 5b. Pondering. With the Ponder option the move names the reply expected,
+# and that reply is legal; "go ponder" keeps its move until "ponderhit" (the
+# move then comes within the clock's share, here already spent pondering)
+# or "stop".
+out=$(run uci "setoption name Ponder value true" "position startpos moves e2e4" "go depth 5" "sleep 2" quit)
+expect ponder-option "$out" '^option name Ponder type check default false$' \
+    '^bestmove [a-h][1-8][a-h][1-8] ponder [a-h][1-8][a-h][1-8]$'
+clean ponder-option "$out"
+read -r _ move _ reply <<<"$(grep '^bestmove' <<<"$out")"
+out=$(run "position startpos moves e2e4 $move $reply" "go depth 1" "sleep 1" quit)
+if grep -q 'illegal' <<<"$out"; then fail "ponder-legal: $move $reply" "$out"; else echo "ok   ponder-legal"; fi
+got=$( { printf 'setoption name Ponder value true\nposition startpos moves e2e4 e7e5 g1f3\n'
+         printf 'go ponder wtime 10000 btime 10000 winc 100 binc 100\n'; sleep 2; printf 'isready\nponderhit\n'
+         sleep 3; printf 'quit\n'; } |
+    timeout 60 "$ENGINE" 2>&1 | while IFS= read -r l; do
+        case "$l" in
+        readyok) t0=$(date +%s%N); echo readyok ;;
+        bestmove*) echo "$l $((($(date +%s%N) - t0) / 1000000))" ;;
+        esac
+    done | tr '\n' ' ')
+if [[ "$got" =~ ^readyok\ bestmove\ [a-h][1-8][a-h][1-8]\ ponder\ [a-h][1-8][a-h][1-8]\ ([0-9]+)\ $ ]] &&
+    [ "${BASH_REMATCH[1]}" -le 1000 ]; then
+    echo "ok   ponderhit ($got)"
+else
+    fail "ponderhit: got '$got', wanted the move only after the ponderhit and soon after it" ""
+fi
+out=$(run "position startpos moves e2e4" "go ponder wtime 1000 btime 1000" "sleep 2" isready stop "sleep 1" quit)
+expect ponder-stop "$out" '^readyok$' '^bestmove [a-h][1-8][a-h][1-8]$'
+if [ "$(grep -nE '^(readyok|bestmove)' <<<"$out" | head -1 | cut -d: -f2 | cut -c1-8)" != "readyok" ]; then
+    fail "ponder-stop: the move came before stop, though the clock's share had passed" "$out"
+fi
 
 # 6. Refusals: an illegal move stops the list, a position of the other game
 # or nonsense is refused and the start position stands.
