@@ -83,16 +83,22 @@ check_time movetime 1400 "go movetime 1000"
 check_time clock 900 "go wtime 1500 btime 1500 winc 0 binc 0"
 check_time movestogo 1400 "go wtime 60000 btime 3000 movestogo 3"
 check_time nodes 2000 "go nodes 2000"
-# The isready just before stop is answered while the search runs: the move
-# comes after that answer (not before the stop) and soon after it, however
-# long the engine took to start.
-got=$( { printf 'position startpos\nisready\ngo infinite\n'; sleep 1; printf 'isready\nstop\n'; sleep 3; printf 'quit\n'; } |
+# The engine's readyok and bestmove lines on one line, each bestmove with
+# the milliseconds since the readyok before it; the commands come from the
+# standard input.
+since_ready() {
     timeout 60 "$ENGINE" 2>&1 | while IFS= read -r l; do
         case "$l" in
         readyok) t0=$(date +%s%N); echo readyok ;;
         bestmove*) echo "$l $((($(date +%s%N) - t0) / 1000000))" ;;
         esac
-    done | tr '\n' ' ')
+    done | tr '\n' ' '
+}
+# The isready just before stop is answered while the search runs: the move
+# comes after that answer (not before the stop) and soon after it, however
+# long the engine took to start.
+got=$( { printf 'position startpos\nisready\ngo infinite\n'; sleep 1; printf 'isready\nstop\n'; sleep 3; printf 'quit\n'; } |
+    since_ready)
 if [[ "$got" =~ ^readyok\ readyok\ bestmove\ [a-h][1-8][a-h][1-8]\ ([0-9]+)\ $ ]] && [ "${BASH_REMATCH[1]}" -le 1000 ]; then
     echo "ok   stop ($got)"
 else
@@ -115,13 +121,7 @@ out=$(run "position startpos moves e2e4 $move $reply" "go depth 1" "sleep 1" qui
 if grep -q 'illegal' <<<"$out"; then fail "ponder-legal: $move $reply" "$out"; else echo "ok   ponder-legal"; fi
 got=$( { printf 'setoption name Ponder value true\nposition startpos moves e2e4 e7e5 g1f3\n'
          printf 'go ponder wtime 10000 btime 10000 winc 100 binc 100\n'; sleep 2; printf 'isready\nponderhit\n'
-         sleep 3; printf 'quit\n'; } |
-    timeout 60 "$ENGINE" 2>&1 | while IFS= read -r l; do
-        case "$l" in
-        readyok) t0=$(date +%s%N); echo readyok ;;
-        bestmove*) echo "$l $((($(date +%s%N) - t0) / 1000000))" ;;
-        esac
-    done | tr '\n' ' ')
+         sleep 3; printf 'quit\n'; } | since_ready)
 if [[ "$got" =~ ^readyok\ bestmove\ [a-h][1-8][a-h][1-8]\ ponder\ [a-h][1-8][a-h][1-8]\ ([0-9]+)\ $ ]] &&
     [ "${BASH_REMATCH[1]}" -le 1000 ]; then
     echo "ok   ponderhit ($got)"
