@@ -44,7 +44,7 @@ struct GO_T {
 };
 
 // "go ponder": the search runs without a clock until "ponderhit" gives it the
-// move's limits (counted from the go) or "stop" ends it.
+// move's limits (from then on) or "stop" ends it.
 ENGINE_PONDER_T ponder;
 std::atomic<bool> ponder_option{false};  // the GUI's Ponder: bestmove names the reply expected
 

@@ -110,8 +110,7 @@ if [ -z "$last" ] || [ "$last" -gt 30000 ]; then fail "node-limit: last iteratio
 
 # 5b. Pondering. With the Ponder option the move names the reply expected,
 # and that reply is legal; "go ponder" keeps its move until "ponderhit" (the
-# move then comes within the clock's share, here already spent pondering)
-# or "stop".
+# move then comes within the clock's share) or "stop".
 out=$(run uci "setoption name Ponder value true" "position startpos moves e2e4" "go depth 5" "sleep 2" quit)
 expect ponder-option "$out" '^option name Ponder type check default false$' \
     '^bestmove [a-h][1-8][a-h][1-8] ponder [a-h][1-8][a-h][1-8]$'
