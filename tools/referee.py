@@ -140,9 +140,13 @@ def parse_result(line):
     return m.group(1), (m.group(2) or "{}")[1:-1]
 
 
-def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_plies, log, setups=((), ())):
+def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_plies, log, setups=((), ()),
+              ponder=False):
     """Plays one game from the opening moves; returns (result, reason, moves).
-    setups: extra xboard commands for White and for Black, sent after the clock."""
+    setups: extra xboard commands for White and for Black, sent after the clock.
+    ponder: both engines are told "hard" and, as xboard does, an engine once
+    told "go" gets the opponent's moves in play mode, so it may think on the
+    opponent's time, and is told the clocks before each move."""
     white = Engine(white_cmd, names[0], log)
     black = Engine(black_cmd, names[1], log)
     arbiter = Engine(arbiter_cmd, "arbiter", log) if arbiter_cmd else None
@@ -152,6 +156,7 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
         e.send("new")
         e.send("force")
         e.send("level %s" % level if level else "st %d" % st)
+        e.send("hard" if ponder else "easy")
         for command in setup:
             e.send(command)
         for move in opening:
@@ -164,7 +169,23 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
         for line in arbiter.sync():
             if line.startswith("Illegal move"):
                 raise SystemExit("referee: the opening has an illegal move: " + line)
+    # When pondering on an incremental clock, each engine is told both clocks
+    # ("time", "otim", centiseconds) before it moves, as xboard tells them;
+    # a mover's clock loses the time from its cue to its move.
+    clocks = None
+    if ponder and level and level_parts(level)[0] == 0:
+        clocks = {"w": level_parts(level)[1], "b": level_parts(level)[1]}
+
+    def tell_clocks(side):
+        if clocks:
+            other_side = "b" if side == "w" else "w"
+            engines[side].send("time %d" % max(1, round(clocks[side] * 100)))
+            engines[side].send("otim %d" % max(1, round(clocks[other_side] * 100)))
+
+    tell_clocks(to_move)
     engines[to_move].send("go")
+    cued = time.time()
+    playing = {to_move}  # the engines in play mode
     try:
         while result is None:
             if len(moves) >= max_plies:
@@ -195,6 +216,8 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
                     pass  # a complaint about a move it was sent: the arbiter decides
             if result is not None or move is None:
                 break
+            if clocks:
+                clocks[to_move] += level_parts(level)[2] - (time.time() - cued)
             if arbiter:
                 arbiter.send(arbiter.move_text(move))
                 for line in arbiter.sync():
@@ -208,9 +231,16 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
             if result is not None:
                 break
             # Each engine thinks only when told to: the one that just moved
-            # is in play mode, so force mode comes first.
-            other.send("force")
-            other.send(other.move_text(move))
+            # is in play mode, so force mode comes first. When pondering, an
+            # engine in play mode answers the move by itself.
+            other_side = "b" if to_move == "w" else "w"
+            if ponder and other_side in playing:
+                tell_clocks(other_side)
+                other.send(other.move_text(move))
+                cued = time.time()
+            else:
+                other.send("force")
+                other.send(other.move_text(move))
             # The mover may announce the result right after its move.
             to_move = "b" if to_move == "w" else "w"
             while True:
@@ -219,8 +249,12 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
                     break
                 if parse_result(line) and result is None:
                     result = check_claim(arbiter, parse_result(line), mover.name)
-            if result is None:
+            if result is None and not (ponder and to_move in playing):
+                tell_clocks(to_move)
                 engines[to_move].send("go")
+                cued = time.time()
+                if ponder:
+                    playing.add(to_move)
     finally:
         for e in (white, black):
             if result:
@@ -257,12 +291,18 @@ def pgn_moves(moves):
     return " ".join(out)
 
 
-def level_seconds(level):
-    """The base time of an xboard level ("MPS BASE INC", BASE in minutes or
-    minutes:seconds) in seconds: a bound no single move of a game can pass."""
-    base = level.split()[1]
+def level_parts(level):
+    """An xboard level ("MPS BASE INC", BASE in minutes or minutes:seconds) as
+    (moves per session, base seconds, increment seconds)."""
+    mps, base, inc = level.split()
     minutes, _, seconds = base.partition(":")
-    return int(minutes) * 60 + (int(seconds) if seconds else 0) + 5 * float(level.split()[2])
+    return int(mps), int(minutes) * 60 + (int(seconds) if seconds else 0), float(inc)
+
+
+def level_seconds(level):
+    """A bound in seconds no single move of a game on the level's clock can pass."""
+    _, base, inc = level_parts(level)
+    return base + 5 * inc
 
 
 def main():
@@ -280,6 +320,8 @@ def main():
     parser.add_argument("--names", help="names of the engines, comma separated")
     parser.add_argument("--pgn", help="PGN file to write")
     parser.add_argument("--log", help="file for the whole protocol conversation")
+    parser.add_argument("--ponder", action="store_true",
+                        help='tell both engines "hard" and let them think on the opponent\'s time')
     parser.add_argument("--setup2", default="",
                         help='xboard commands for the second engine after the clock, ";" between them '
                              '(for example "sd 1" to hold it to one ply)')
@@ -312,7 +354,7 @@ def main():
         setups = ((), setup2) if first_white else (setup2, ())
         started = time.time()
         result, reason, moves = play_game(cmds[0], cmds[1], game_names, args.arbiter, opening, args.st,
-                                          args.level, args.max_plies, log, setups)
+                                          args.level, args.max_plies, log, setups, args.ponder)
         if result == "1/2-1/2":
             score[0] += 0.5
             score[1] += 0.5
