@@ -165,10 +165,10 @@ inline void EngineClockLimits(ENGINE_LIMITS_T* limits, double left, double inc, 
 // at the hit (the guessed move played, or "ponderhit") it gets the move's
 // limits from then on, so the ponder's depth comes on top of what the move
 // would have had. Counted from the ponder's start instead, the answer came
-// at once after most hits and the time saved was never spent: the clock's
-// share of a move hardly grows with the time left (self-play 1 - 5). The
-// thread that reads the front end sets hit; the rest is the searching
-// thread's, set before it starts.
+// at once after most hits and the time saved was never spent, since the
+// clock's share of a move hardly grows with the time left; self-play showed
+// no gain that way. The thread that reads the front end sets hit; the rest
+// is the searching thread's, set before it starts.
 struct ENGINE_PONDER_T {
     std::atomic<bool> hit{false};
     bool timed = false;
