@@ -172,9 +172,8 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
     # When pondering on an incremental clock, each engine is told both clocks
     # ("time", "otim", centiseconds) before it moves, as xboard tells them;
     # a mover's clock loses the time from its cue to its move.
-    clocks = None
-    if ponder and level and level_parts(level)[0] == 0:
-        clocks = {"w": level_parts(level)[1], "b": level_parts(level)[1]}
+    mps, base, inc = level_parts(level) if level else (None, 0, 0)
+    clocks = {"w": base, "b": base} if ponder and mps == 0 else None
 
     def tell_clocks(side):
         if clocks:
@@ -217,7 +216,7 @@ def play_game(white_cmd, black_cmd, names, arbiter_cmd, opening, st, level, max_
             if result is not None or move is None:
                 break
             if clocks:
-                clocks[to_move] += level_parts(level)[2] - (time.time() - cued)
+                clocks[to_move] += inc - (time.time() - cued)
             if arbiter:
                 arbiter.send(arbiter.move_text(move))
                 for line in arbiter.sync():

@@ -11,9 +11,10 @@
 // PGN (a .pgn file: the plain game, the result from its termination) or as
 // lines "RULES<tab>POSITION<tab>RESULT" (what tools/match3d.py --positions
 // writes, both games; RESULT may also be an expected score between 0 and 1,
-// as tools/label-positions.py gives it) and prints every quiet position once, as such a line: not in check, no capture that wins more
-// than a fifth of a pawn, not decided by more than ten pawns, past the
-// opening. fit reads those lines, holds every tenth run of 200 out, fits
+// as tools/label-positions.py gives it) and prints every quiet position
+// once, as such a line: not in check, no capture that wins more than a fifth
+// of a pawn, not decided by more than ten pawns, past the opening. fit
+// reads those lines, holds every tenth run of 200 out, fits
 // (Texel's method: each mirrored pair of entries and mobility count, or with
 // --coarse each block's scale, a step of W at a time; a coarse step of 1000
 // doubles a block; --prior pulls the weights back to the shipped ones,
