@@ -134,7 +134,11 @@ struct GAME_T : ENGINE_GAME_T {
     unsigned long move_seconds = 0;  // st; 0 when the clock decides
     long level_moves = 0;            // level: moves per session, 0 for all
     double level_base = 0, level_inc = 0;  // seconds
-    long my_time_cs = -1;            // time: our clock in centiseconds
+    // Our clock as last told by "time", else as we keep it: the level's
+    // base, less what each of our moves took, plus the increment. Negative
+    // when no clock was given.
+    double clock_left = -1;
+    long own_moves = 0;              // our moves since the clock was set
     int depth_limit = 0;             // sd; 0 for none
 };
 
@@ -164,6 +168,25 @@ bool AnnounceResult()
 
 bool Play(MOVE_T* m) { return EnginePlay(&game, m); }
 
+// The clock a level starts (and "new" restarts) with.
+void ResetClock()
+{
+    game.clock_left = game.level_base > 0 || game.level_inc > 0 ? game.level_base : -1;
+    game.own_moves = 0;
+}
+
+// Charges our move to our clock, for a front end that never tells it (a
+// "time" before the next move corrects it). The move timer ran from the
+// search's start, or from the ponder's hit.
+void ChargeMove()
+{
+    if (game.clock_left < 0 || game.move_seconds || move_timer.timer_state == 0)
+        return;
+    game.clock_left += game.level_inc - move_timer.ElapsedSeconds();
+    if (game.level_moves > 0 && ++game.own_moves % game.level_moves == 0)
+        game.clock_left += game.level_base;
+}
+
 // Takes back the last n moves by replaying the rest from the start.
 void TakeBack(int n)
 {
@@ -190,10 +213,8 @@ void MoveLimits(ENGINE_LIMITS_T* limits)
     long to_go = game.level_moves > 0 ? game.level_moves - (long)(game.moves.size() / 2) % game.level_moves : 0;
     if (game.move_seconds)
         limits->seconds = game.move_seconds;
-    else if (game.my_time_cs >= 0)
-        EngineClockLimits(limits, game.my_time_cs / 100.0, game.level_inc, to_go);
-    else if (game.level_base > 0 || game.level_inc > 0)
-        EngineClockLimits(limits, game.level_base, game.level_inc, to_go);
+    else if (game.clock_left >= 0)
+        EngineClockLimits(limits, game.clock_left, game.level_inc, to_go);
     else
         limits->seconds = 5;
 }
@@ -220,6 +241,7 @@ void Answer(MOVE_T legal)
         Send("tellusererror the engine's move " + text + " was refused");
         return;
     }
+    ChargeMove();
     Send("move " + text);
     if (!AnnounceResult())
         Ponder();
@@ -380,6 +402,7 @@ bool Command(const std::string& line)
         game.force = false;
         game.engine_side = -1;
         game.depth_limit = 0;
+        ResetClock();
         hash_c.HashReset();
         hash_c.OrderReset();
     } else if (cmd == "force") {
@@ -414,8 +437,9 @@ bool Command(const std::string& line)
         game.level_base = ParseClock(base);
         game.level_inc = atof(inc.c_str());
         game.move_seconds = 0;
+        ResetClock();
     } else if (cmd == "time") {
-        game.my_time_cs = atol(rest.c_str());
+        game.clock_left = atol(rest.c_str()) / 100.0;
     } else if (cmd == "result") {
         game.over = true;
     } else if (cmd == "undo") {
