@@ -9,6 +9,7 @@
 // comment lines, which front ends ignore, or nothing with --quiet.
 #include "EngineGame.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -139,6 +140,7 @@ struct GAME_T : ENGINE_GAME_T {
     // when no clock was given.
     double clock_left = -1;
     long own_moves = 0;              // our moves since the clock was set
+    double think_start = -1;         // when the move was asked for
     int depth_limit = 0;             // sd; 0 for none
 };
 
@@ -176,13 +178,16 @@ void ResetClock()
 }
 
 // Charges our move to our clock, for a front end that never tells it (a
-// "time" before the next move corrects it). The move timer ran from the
-// search's start, or from the ponder's hit.
+// "time" before the next move corrects it): from the moment the move was
+// asked for, or after a ponder's hit from the hit.
 void ChargeMove()
 {
-    if (game.clock_left < 0 || game.move_seconds || move_timer.timer_state == 0)
+    double began = game.think_start;
+    game.think_start = -1;
+    if (game.clock_left < 0 || game.move_seconds)
         return;
-    game.clock_left += game.level_inc - move_timer.ElapsedSeconds();
+    double took = began >= 0 ? move_timer.Now() - began : move_timer.timer_state ? move_timer.ElapsedSeconds() : 0;
+    game.clock_left = std::max(0.0, game.clock_left + game.level_inc - took);  // overdrawn is out, not unknown
     if (game.level_moves > 0 && ++game.own_moves % game.level_moves == 0)
         game.clock_left += game.level_base;
 }
@@ -251,6 +256,7 @@ void Think()
 {
     if (game.over)
         return;
+    game.think_start = move_timer.Now();
     JudgeWaitingLines();
     ENGINE_LIMITS_T limits;
     MoveLimits(&limits);
@@ -346,6 +352,7 @@ void UserMove(const std::string& text)
         ConsolePrint("\nponder hit\n");
         if (PendingStop())
             return;
+        game.think_start = -1;  // the move's time runs from the hit
         if (ponder.found)
             Answer(ponder.answer);
         else
