@@ -139,7 +139,6 @@ struct GAME_T : ENGINE_GAME_T {
     // base, less what each of our moves took, plus the increment. Negative
     // when no clock was given.
     double clock_left = -1;
-    long own_moves = 0;              // our moves since the clock was set
     double think_start = -1;         // when the move was asked for
     int depth_limit = 0;             // sd; 0 for none
 };
@@ -174,7 +173,6 @@ bool Play(MOVE_T* m) { return EnginePlay(&game, m); }
 void ResetClock()
 {
     game.clock_left = game.level_base > 0 || game.level_inc > 0 ? game.level_base : -1;
-    game.own_moves = 0;
 }
 
 // Charges our move to our clock, for a front end that never tells it (a
@@ -188,7 +186,8 @@ void ChargeMove()
         return;
     double took = began >= 0 ? move_timer.Now() - began : move_timer.timer_state ? move_timer.ElapsedSeconds() : 0;
     game.clock_left = std::max(0.0, game.clock_left + game.level_inc - took);  // overdrawn is out, not unknown
-    if (game.level_moves > 0 && ++game.own_moves % game.level_moves == 0)
+    // A session ends with its last move, counted as MoveLimits counts them.
+    if (game.level_moves > 0 && ((long)game.moves.size() + 1) / 2 % game.level_moves == 0)
         game.clock_left += game.level_base;
 }
 
